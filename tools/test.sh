@@ -1,0 +1,25 @@
+#!/usr/bin/env bash
+# Builds Quorvane twice, a normal build and an AddressSanitizer + UndefinedBehaviorSanitizer build,
+# with warnings as errors, and runs every test in both. Installs missing Debian packages first.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+tools/setup-debian.sh
+
+export QT_QPA_PLATFORM=offscreen
+export ASAN_OPTIONS=detect_leaks=1:strict_string_checks=1:detect_stack_use_after_return=1
+export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+
+run_variant() {
+  local name=$1
+  shift
+  echo "== $name build: configuring and building in build/$name"
+  cmake -S . -B "build/$name" -G Ninja -DQUORVANE_WARNINGS_AS_ERRORS=ON "$@"
+  cmake --build "build/$name"
+  echo "== $name build: running the tests"
+  ctest --test-dir "build/$name" --output-on-failure --timeout 300 -j "$(nproc)"
+}
+
+run_variant normal
+run_variant sanitize -DQUORVANE_SANITIZE=ON
+echo "== all tests passed in the normal and the sanitizer build"
