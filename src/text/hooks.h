@@ -1,0 +1,40 @@
+// The two services that the lowest layer needs from the program around it.
+//
+// `ProcessPendingEvents` lets the window's waiting events through during long loops (the HTTP read
+// loop, the all-occurrences collection of texts between markers). `ReportFatalError` stops the program
+// when it cannot go on, such as when the memory for a value cannot be obtained. Both do something
+// sensible without a window: the first nothing, the second writes the report to standard error. The
+// window layer installs the real ones at start.
+#ifndef QUORVANE_TEXT_HOOKS_H_
+#define QUORVANE_TEXT_HOOKS_H_
+
+#include <functional>
+
+#include "text/text.h"
+
+namespace quorvane {
+
+// Dispatches the window events already waiting, without waiting for new ones. Does nothing until a
+// processor is installed.
+void ProcessPendingEvents();
+
+// Installs the event processor; an empty function restores the one that does nothing.
+void SetPendingEventsProcessor(std::function<void()> processor);
+
+// The report shown for `message`: "运行时出错!\r\n\r\n错误信息：" + message + "\r\n".
+Text FatalErrorReportText(const Text& message);
+
+// Hands `message` to the installed reporter, then ends the process with exit code -1 should the
+// reporter return. Without a reporter the report goes to standard error as GBK bytes.
+[[noreturn]] void ReportFatalError(const Text& message);
+
+// Installs the fatal error reporter; an empty function restores the standard-error one. The reporter
+// receives the message alone (not the whole report) and is expected not to return.
+void SetFatalErrorReporter(std::function<void(const Text& message)> reporter);
+
+// The message for a value whose `byteCount` bytes could not be obtained: "分配 <n> 字节内存失败!".
+Text AllocationFailureMessage(std::size_t byteCount);
+
+}  // namespace quorvane
+
+#endif  // QUORVANE_TEXT_HOOKS_H_
