@@ -77,7 +77,9 @@ Text IntegerToText(std::int32_t value) {
   return Text(std::string_view(digits, static_cast<std::size_t>(result.ptr - digits)));
 }
 
-double ToNumber(const Text& text) {
+double ToNumber(const Text& text) { return LeadingNumber(text).value_or(0.0); }
+
+std::optional<double> LeadingNumber(const Text& text) {
   const std::string folded = FoldFullWidthForms(text.view());
   std::size_t i = 0;
   while (i < folded.size() && IsWhiteSpace(folded[i])) {
@@ -93,7 +95,7 @@ double ToNumber(const Text& text) {
       i < folded.size() &&
       (IsDigit(folded[i]) || (folded[i] == '.' && i + 1 < folded.size() && IsDigit(folded[i + 1])));
   if (!startsNumber) {
-    return 0.0;
+    return std::nullopt;
   }
   // The general format reads decimal forms only: "0x10" is the number 0 followed by other bytes.
   double value = 0.0;

@@ -3,6 +3,7 @@
 #define QUORVANE_TEXT_NUMBER_PRIMITIVES_H_
 
 #include <cstdint>
+#include <optional>
 
 #include "text/text.h"
 
@@ -17,6 +18,10 @@ Text IntegerToText(std::int32_t value);
 // and an optional exponent. Reading stops at the first byte that does not fit. Hexadecimal forms,
 // "inf" and "nan" are not numbers here. A value beyond the range of a double gives +-infinity.
 double ToNumber(const Text& text);
+
+// The decimal number at the start of `text` as ToNumber reads it, or nothing when the text does not
+// begin with one (so "0" is a number and "x" is not).
+std::optional<double> LeadingNumber(const Text& text);
 
 // The value with its fraction dropped, toward zero; clamped to the 32-bit range; NaN gives 0.
 std::int32_t TruncateToInteger(double value);

@@ -56,6 +56,14 @@ TEST(NumberPrimitivesTest, ToNumberReadsTheLeadingDecimalNumber) {
   EXPECT_EQ(ToNumber("0.000e400"), 0.0);
 }
 
+TEST(NumberPrimitivesTest, LeadingNumberTellsZeroFromNoNumber) {
+  EXPECT_EQ(LeadingNumber("0"), 0.0);
+  EXPECT_EQ(LeadingNumber(" 1.7x"), 1.7);
+  EXPECT_EQ(LeadingNumber("x1"), std::nullopt);
+  EXPECT_EQ(LeadingNumber(""), std::nullopt);
+  EXPECT_EQ(LeadingNumber("-"), std::nullopt);
+}
+
 TEST(NumberPrimitivesTest, TruncateToIntegerDropsTheFractionTowardZero) {
   EXPECT_EQ(TruncateToInteger(ToNumber("8080.9")), 8080);
   EXPECT_EQ(TruncateToInteger(-1.5), -1);
