@@ -270,6 +270,12 @@ std::size_t LoopbackServer::RequestCount() const {
   return requests_.size();
 }
 
+void LoopbackServer::ClearRequests() {
+  const std::lock_guard lock(mutex_);
+  requests_.clear();
+  requests_.shrink_to_fit();
+}
+
 bool LoopbackServer::WaitUntilIdle(int timeoutMilliseconds) const {
   for (int waited = 0; openConnections_.load() != 0; waited += 5) {
     if (waited >= timeoutMilliseconds) {

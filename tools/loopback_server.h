@@ -83,6 +83,8 @@ class LoopbackServer {
   // Every request received so far, in the order they were read, bytes exactly as received.
   std::vector<std::string> Requests() const;
   std::size_t RequestCount() const;
+  // Forgets the requests recorded so far.
+  void ClearRequests();
   // Waits until every connection has been answered and closed, at most `timeoutMilliseconds`;
   // false when connections are still open then.
   bool WaitUntilIdle(int timeoutMilliseconds) const;
