@@ -34,6 +34,9 @@ inline constexpr int kHttpTimeoutMilliseconds = 18000;
 // a POST; not sent with a GET. `rawHeaders`: receives the status line and header lines of the final
 // response, each ending in CR LF, then an empty line; the empty text when no answer came.
 //
+// Port 0 stands for 80. A host that is not a host name (letters, digits, "-", "." and "_") and a
+// port outside 1..65535 cannot be reached; the request is then made ready but not sent.
+//
 // Results: the empty text when no request can be made or none is answered (host not found, refused,
 // time-out before the body); the part of the body read so far when the connection fails or stalls
 // for kHttpTimeoutMilliseconds in the middle of it. A GET follows up to 10 redirects (http and https); the

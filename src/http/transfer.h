@@ -19,9 +19,9 @@ namespace quorvane::internal {
 inline constexpr std::size_t kReadChunkBytes = 512;
 inline constexpr int kEventIntervalMilliseconds = 50;
 
-// Time limits of one transfer in milliseconds; 0 sets no limit of that kind.
+// Time limits of one transfer in milliseconds; 0 sets no idle or total limit.
 struct TransferLimits {
-  // To resolve the host and open the connection.
+  // To resolve the host and open the connection; 0 leaves libcurl's default of 300 seconds.
   int connectMilliseconds = 0;
   // The longest wait during which no byte is sent or received.
   int idleMilliseconds = 0;
