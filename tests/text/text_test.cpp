@@ -9,6 +9,12 @@
 namespace quorvane {
 namespace {
 
+// The program's own texts are written as they read in the source and must come out as GBK bytes.
+TEST(TextTest, LiteralsAreGbk) {
+  EXPECT_EQ(Text("中").view(), "\xD6\xD0");
+  EXPECT_EQ(Text("√×※“”：【】").view(), "\xA1\xCC\xA1\xC1\xA1\xF9\xA1\xB0\xA1\xB1\xA3\xBA\xA1\xBE\xA1\xBF");
+}
+
 TEST(TextTest, StopsAtTheFirstZeroByte) {
   EXPECT_EQ(Text(std::string_view("ab\0c", 4)).view(), "ab");
   EXPECT_EQ(Text(std::string("ab\0c", 4)).view(), "ab");
