@@ -19,19 +19,6 @@ constexpr char kCodePageName[] = "windows-936";
 constexpr char kDefaultCharacter[] = "?";
 constexpr std::size_t kScratchUnits = 16 * 1024;
 
-void ReserveUnits(std::u16string& units, std::size_t count) {
-  if (count > kMaxValueBytes / 2) {
-    ReportFatalError(AllocationFailureMessage(count * 2));
-  }
-  try {
-    units.reserve(count);
-  } catch (const std::bad_alloc&) {
-    ReportFatalError(AllocationFailureMessage(count * 2));
-  } catch (const std::length_error&) {
-    ReportFatalError(AllocationFailureMessage(count * 2));
-  }
-}
-
 bool IsAsciiUnits(std::u16string_view units) {
   char16_t high = 0;
   for (const char16_t unit : units) {
@@ -68,7 +55,7 @@ std::u16string ComposeMarks(std::u16string_view units) {
   UErrorCode status = U_ZERO_ERROR;
   const UNormalizer2* composition = unorm2_getNFCInstance(&status);
   std::u16string composed;
-  ReserveUnits(composed, units.size());
+  ReserveUnitsOrReport(composed, units.size());
   if (U_FAILURE(status)) {
     composed.assign(units);
     return composed;
@@ -97,6 +84,22 @@ std::u16string ComposeMarks(std::u16string_view units) {
 }
 
 }  // namespace
+
+void ReserveUnitsOrReport(std::u16string& units, std::size_t count) {
+  if (count <= units.capacity()) {
+    return;
+  }
+  if (count > kMaxValueBytes / 2) {
+    ReportFatalError(AllocationFailureMessage(count * 2));
+  }
+  try {
+    units.reserve(count);
+  } catch (const std::bad_alloc&) {
+    ReportFatalError(AllocationFailureMessage(count * 2));
+  } catch (const std::length_error&) {
+    ReportFatalError(AllocationFailureMessage(count * 2));
+  }
+}
 
 bool IsAscii(std::string_view bytes) {
   constexpr std::uint64_t kHighBits = 0x8080808080808080ULL;
@@ -172,7 +175,7 @@ void CodePageConverter::ConvertToUtf16(std::string_view gbk, char16_t* units, st
 std::u16string CodePageConverter::ToUtf16(std::string_view gbk) {
   const std::size_t count = MeasureUtf16(gbk);
   std::u16string units;
-  ReserveUnits(units, count);
+  ReserveUnitsOrReport(units, count);
   units.resize(count);
   ConvertToUtf16(gbk, units.data(), count);
   return units;

@@ -22,6 +22,9 @@ struct UConverter;
 
 namespace quorvane::internal {
 
+// Makes room for `count` code units, or ends the program through the fatal error report.
+void ReserveUnitsOrReport(std::u16string& units, std::size_t count);
+
 // True when every byte is below 0x80, so that each byte is one code unit of the same value.
 bool IsAscii(std::string_view bytes);
 
