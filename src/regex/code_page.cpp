@@ -23,7 +23,7 @@ Bytes ConvertToBytes(const Text& text, std::size_t terminators) {
     return Bytes(std::move(bytes));
   }
   internal::CodePageConverter converter;
-  const std::u16string units = converter.ToUtf16(gbk);
+  const internal::Utf16Units units = converter.ToUtf16(gbk);
   const std::size_t size = (units.size() + terminators) * kUnitBytes;
   internal::ReserveOrReport(bytes, size);
   bytes.assign(size, '\0');
@@ -73,12 +73,12 @@ Text Utf16ToText(const Bytes& utf16) {
     }
     return internal::TextAccess::Adopt(std::move(narrow));
   }
-  std::u16string units(end, u'\0');
+  internal::Utf16Units units(end);
   for (std::size_t i = 0; i < end; ++i) {
     units[i] = unitAt(i);
   }
   internal::CodePageConverter converter;
-  return converter.ToText(units, true);
+  return converter.ToText(internal::ViewOf(units), true);
 }
 
 }  // namespace quorvane

@@ -1,5 +1,6 @@
 #include "regex/code_page_converter.h"
 
+#include <bit>
 #include <cstring>
 #include <new>
 #include <stdexcept>
@@ -19,12 +20,61 @@ constexpr char kCodePageName[] = "windows-936";
 constexpr char kDefaultCharacter[] = "?";
 constexpr std::size_t kScratchUnits = 16 * 1024;
 
-bool IsAsciiUnits(std::u16string_view units) {
-  char16_t high = 0;
-  for (const char16_t unit : units) {
-    high |= unit;
+constexpr bool kLittleEndian = std::endian::native == std::endian::little;
+
+// Widens ASCII bytes to code units, four at a time.
+void WidenAscii(std::string_view bytes, char16_t* units) {
+  std::size_t i = 0;
+  if constexpr (kLittleEndian) {
+    for (; i + 4 <= bytes.size(); i += 4) {
+      std::uint32_t four;
+      std::memcpy(&four, bytes.data() + i, sizeof four);
+      std::uint64_t wide = four;
+      wide = (wide | wide << 16) & 0x0000FFFF0000FFFFULL;
+      wide = (wide | wide << 8) & 0x00FF00FF00FF00FFULL;
+      std::memcpy(units + i, &wide, sizeof wide);
+    }
   }
-  return high < 0x80;
+  for (; i < bytes.size(); ++i) {
+    units[i] = static_cast<char16_t>(bytes[i]);
+  }
+}
+
+// Narrows `units` into `bytes` up to the first NUL unit while they are ASCII, four at a time.
+// False, with `bytes` unspecified, when a unit of 0x80 or more comes first.
+bool NarrowAscii(std::u16string_view units, std::string& bytes) {
+  ReserveOrReport(bytes, units.size());
+  bytes.resize(units.size());
+  char* target = bytes.data();
+  std::size_t i = 0;
+  if constexpr (kLittleEndian) {
+    constexpr std::uint64_t kNotAscii = 0xFF80FF80FF80FF80ULL;
+    constexpr std::uint64_t kOnes = 0x0001000100010001ULL;
+    constexpr std::uint64_t kSigns = 0x8000800080008000ULL;
+    for (; i + 4 <= units.size(); i += 4) {
+      std::uint64_t four;
+      std::memcpy(&four, units.data() + i, sizeof four);
+      // Among ASCII units, a zero one is the only one whose sign bit is set after subtracting 1.
+      if (((four & kNotAscii) | ((four - kOnes) & kSigns)) != 0) {
+        break;
+      }
+      const auto packed = static_cast<std::uint32_t>((four & 0xFF) | (four >> 8 & 0xFF00) |
+                                                     (four >> 16 & 0xFF0000) | (four >> 24 & 0xFF000000));
+      std::memcpy(target + i, &packed, sizeof packed);
+    }
+  }
+  for (; i < units.size(); ++i) {
+    const char16_t unit = units[i];
+    if (unit == 0) {
+      bytes.resize(i);
+      return true;
+    }
+    if (unit >= 0x80) {
+      return false;
+    }
+    target[i] = static_cast<char>(unit);
+  }
+  return true;
 }
 
 // Whether a non-spacing mark may follow a character; surrogates are judged as whole code points
@@ -158,40 +208,36 @@ std::size_t CodePageConverter::MeasureUtf16(std::string_view gbk) {
   return count;
 }
 
-void CodePageConverter::ConvertToUtf16(std::string_view gbk, char16_t* units, std::size_t unitCount) {
-  if (IsAscii(gbk)) {
-    for (std::size_t i = 0; i < unitCount; ++i) {
-      units[i] = static_cast<char16_t>(gbk[i]);
-    }
-    return;
+Utf16Units CodePageConverter::ToUtf16(std::string_view gbk) {
+  const bool ascii = IsAscii(gbk);
+  const std::size_t count = ascii ? gbk.size() : MeasureUtf16(gbk);
+  Utf16Units units;
+  try {
+    units.resize(count);
+  } catch (const std::bad_alloc&) {
+    ReportFatalError(AllocationFailureMessage(count * sizeof(char16_t)));
+  } catch (const std::length_error&) {
+    ReportFatalError(AllocationFailureMessage(count * sizeof(char16_t)));
+  }
+  if (ascii) {
+    WidenAscii(gbk, units.data());
+    return units;
   }
   UConverter* converter = Open();
   const char* source = gbk.data();
+  char16_t* target = units.data();
   UErrorCode status = U_ZERO_ERROR;
-  ucnv_toUnicode(converter, &units, units + unitCount, &source, gbk.data() + gbk.size(), nullptr, true,
-                 &status);
-}
-
-std::u16string CodePageConverter::ToUtf16(std::string_view gbk) {
-  const std::size_t count = MeasureUtf16(gbk);
-  std::u16string units;
-  ReserveUnitsOrReport(units, count);
-  units.resize(count);
-  ConvertToUtf16(gbk, units.data(), count);
+  ucnv_toUnicode(converter, &target, units.data() + units.size(), &source, gbk.data() + gbk.size(), nullptr,
+                 true, &status);
+  units.resize(static_cast<std::size_t>(target - units.data()));
   return units;
 }
 
 Text CodePageConverter::ToText(std::u16string_view units, bool composeMarks) {
-  units = units.substr(0, units.find(u'\0'));
-  if (IsAsciiUnits(units)) {
-    std::string bytes;
-    ReserveOrReport(bytes, units.size());
-    bytes.resize(units.size());
-    for (std::size_t i = 0; i < units.size(); ++i) {
-      bytes[i] = static_cast<char>(units[i]);
-    }
-    return TextAccess::Adopt(std::move(bytes));
+  if (std::string ascii; NarrowAscii(units, ascii)) {
+    return TextAccess::Adopt(std::move(ascii));
   }
+  units = units.substr(0, units.find(u'\0'));
   std::u16string composed;
   if (composeMarks && MayNeedComposition(units)) {
     composed = ComposeMarks(units);

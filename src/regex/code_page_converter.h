@@ -12,8 +12,11 @@
 #define QUORVANE_REGEX_CODE_PAGE_CONVERTER_H_
 
 #include <cstdint>
+#include <memory>
+#include <new>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "text/text.h"
@@ -21,6 +24,30 @@
 struct UConverter;
 
 namespace quorvane::internal {
+
+// Leaves elements of trivial types uninitialised on resize, so that a buffer of tens of megabytes
+// is written once, by the conversion, instead of being zero-filled first.
+template <typename T>
+struct UninitializedAllocator : std::allocator<T> {
+  UninitializedAllocator() = default;
+  template <typename U>
+  UninitializedAllocator(const UninitializedAllocator<U>&) noexcept {}  // NOLINT(google-explicit-constructor)
+  template <typename U>
+  void construct(U* element) noexcept {
+    ::new (static_cast<void*>(element)) U;
+  }
+  template <typename U, typename... Arguments>
+  void construct(U* element, Arguments&&... arguments) {
+    ::new (static_cast<void*>(element)) U(std::forward<Arguments>(arguments)...);
+  }
+};
+
+// UTF-16 code units, without a terminator.
+using Utf16Units = std::vector<char16_t, UninitializedAllocator<char16_t>>;
+
+inline std::u16string_view ViewOf(const Utf16Units& units) {
+  return {units.data(), units.size()};
+}
 
 // Makes room for `count` code units, or ends the program through the fatal error report.
 void ReserveUnitsOrReport(std::u16string& units, std::size_t count);
@@ -38,11 +65,8 @@ class CodePageConverter {
   // Number of UTF-16 code units that `gbk` converts to.
   std::size_t MeasureUtf16(std::string_view gbk);
 
-  // Converts `gbk` into `units`, which has room for exactly MeasureUtf16(gbk) code units.
-  void ConvertToUtf16(std::string_view gbk, char16_t* units, std::size_t unitCount);
-
-  // The UTF-16 code units of `gbk`, without a terminator.
-  std::u16string ToUtf16(std::string_view gbk);
+  // The UTF-16 code units of `gbk`, measured first and converted into a buffer of that size.
+  Utf16Units ToUtf16(std::string_view gbk);
 
   // The GBK text of `units` up to the first NUL unit (all of them when there is none). With
   // `composeMarks`, a character followed by a non-spacing mark that combines with it into one

@@ -100,7 +100,8 @@ std::shared_ptr<const CompiledPattern> CompiledPattern::Compile(std::u16string_v
       new CompiledPattern(std::move(code), static_cast<int>(groupCount)));
 }
 
-std::optional<MatchTable> CompiledPattern::FindMatches(std::u16string_view subject, bool global) const {
+std::optional<MatchTable> CompiledPattern::FindMatches(std::u16string_view subject, bool global,
+                                                       bool knownValid) const {
   std::unique_ptr<pcre2_match_data, MatchDataDeleter> data(
       pcre2_match_data_create_from_pattern(code_->code, nullptr));
   std::unique_ptr<pcre2_match_context, MatchContextDeleter> context(pcre2_match_context_create(nullptr));
@@ -120,7 +121,7 @@ std::optional<MatchTable> CompiledPattern::FindMatches(std::u16string_view subje
   const PCRE2_SIZE length = subject.size();
   // The first call checks that the subject is valid UTF-16. Checking it again on every later call
   // would make collecting all matches quadratic in the length of the subject.
-  std::uint32_t options = 0;
+  std::uint32_t options = knownValid ? PCRE2_NO_UTF_CHECK : 0;
   PCRE2_SIZE start = 0;
   while (start <= length) {
     int result = pcre2_match(code_->code, units, length, start, options, data.get(), context.get());

@@ -59,8 +59,9 @@ class CompiledPattern {
   int GroupCount() const { return groupCount_; }
 
   // Every match from left to right without overlaps (`global`), or only the first; nothing when
-  // the engine gives up (a limit it cannot raise, memory).
-  std::optional<MatchTable> FindMatches(std::u16string_view subject, bool global) const;
+  // the engine gives up (a limit it cannot raise, memory, a subject that is not valid UTF-16).
+  // `knownValid` skips the validity check, for subjects that are valid by construction.
+  std::optional<MatchTable> FindMatches(std::u16string_view subject, bool global, bool knownValid) const;
 
  private:
   struct Code;

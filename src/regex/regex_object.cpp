@@ -66,7 +66,7 @@ void RegexObject::Initialise() {}
 void RegexObject::Finalise() {
   engine_.reset();
   matches_.reset();
-  std::u16string().swap(subject_);
+  internal::Utf16Units().swap(subject_);
   origin_.reset();
 }
 
@@ -77,18 +77,20 @@ bool RegexObject::Create(const Text& pattern, const Text& subject, bool caseSens
   matches_.reset();
 
   Text used = quotePlaceholder ? ReplaceSubtext(pattern, "#引号", "\"", 1, std::nullopt, true) : pattern;
-  auto compiled = internal::CompiledPattern::Compile(converter_.ToUtf16(used.view()), ignoreCase, multiLine);
+  auto compiled = internal::CompiledPattern::Compile(internal::ViewOf(converter_.ToUtf16(used.view())),
+                                                     ignoreCase, multiLine);
   engine_ = std::make_shared<const Engine>(Engine{std::move(used), compiled});
 
-  std::u16string().swap(subject_);
+  internal::Utf16Units().swap(subject_);
   origin_.reset();
   subject_ = converter_.ToUtf16(subject.view());
   if (!internal::IsAscii(subject.view())) {
     origin_ = std::make_shared<const SubjectOrigin>(subject);
   }
 
+  // A subject of ASCII bytes alone (origin_ not kept) is valid UTF-16 without checking.
   if (compiled != nullptr) {
-    if (auto table = compiled->FindMatches(subject_, global)) {
+    if (auto table = compiled->FindMatches(internal::ViewOf(subject_), global, origin_ == nullptr)) {
       matches_ = std::make_shared<const internal::MatchTable>(std::move(*table));
     }
   }
@@ -103,8 +105,8 @@ Text RegexObject::Replace(const Text& replacement) const {
   if (matches_ == nullptr) {
     return {};
   }
-  const std::u16string replaced =
-      internal::ReplaceMatches(subject_, *matches_, converter_.ToUtf16(replacement.view()));
+  const std::u16string replaced = internal::ReplaceMatches(
+      internal::ViewOf(subject_), *matches_, internal::ViewOf(converter_.ToUtf16(replacement.view())));
   return converter_.ToText(replaced, false);
 }
 
@@ -122,7 +124,7 @@ Text RegexObject::GetMatchText(int matchNumber, int* position) const {
   if (!found) {
     return {};
   }
-  return converter_.ToText(std::u16string_view(subject_).substr(start, end - start), true);
+  return converter_.ToText(internal::ViewOf(subject_).substr(start, end - start), true);
 }
 
 Text RegexObject::GetSubmatchText(int matchNumber, int groupNumber, int* position) const {
@@ -136,7 +138,7 @@ Text RegexObject::GetSubmatchText(int matchNumber, int groupNumber, int* positio
     return {};
   }
   // Group texts come back without composing marks, as the automation layer gave them.
-  return converter_.ToText(std::u16string_view(subject_).substr(start, end - start), false);
+  return converter_.ToText(internal::ViewOf(subject_).substr(start, end - start), false);
 }
 
 int RegexObject::GetSubmatchCount() const {

@@ -85,7 +85,7 @@ class RegexObject {
 
   std::shared_ptr<const Engine> engine_;
   std::shared_ptr<const internal::MatchTable> matches_;
-  std::u16string subject_;
+  internal::Utf16Units subject_;
   // The GBK subject, kept only when it is not pure ASCII, to find byte offsets of code units.
   std::shared_ptr<const SubjectOrigin> origin_;
   mutable internal::CodePageConverter converter_;
