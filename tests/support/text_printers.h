@@ -26,8 +26,12 @@ inline void PrintEscaped(std::string_view bytes, std::ostream* out) {
   *out << '"';
 }
 
-inline void PrintTo(const Text& text, std::ostream* out) { PrintEscaped(text.view(), out); }
-inline void PrintTo(const Bytes& bytes, std::ostream* out) { PrintEscaped(bytes.view(), out); }
+inline void PrintTo(const Text& text, std::ostream* out) {
+  PrintEscaped(text.view(), out);
+}
+inline void PrintTo(const Bytes& bytes, std::ostream* out) {
+  PrintEscaped(bytes.view(), out);
+}
 
 }  // namespace quorvane
 

@@ -1,0 +1,59 @@
+#include "app/qt/program.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <cstdio>
+
+#include <unistd.h>
+
+#include "app/qt/text_conversion.h"
+#include "text/hooks.h"
+
+namespace quorvane {
+
+DesktopHooks::DesktopHooks(QtPlatform& platform) {
+  SetPendingEventsProcessor([] { QCoreApplication::processEvents(QEventLoop::AllEvents); });
+  SetFatalErrorReporter([&platform](const Text& message) {
+    const Text report = FatalErrorReportText(message);
+    const QByteArray readable = ToQString(report).toUtf8();
+    std::fwrite(readable.constData(), 1, static_cast<std::size_t>(readable.size()), stderr);
+    platform.ShowMessageBox(report, "错误", MessageBoxButtons::kOk, MessageBoxIcon::kError);
+    platform.EndProgram(-1);
+  });
+}
+
+DesktopHooks::~DesktopHooks() {
+  SetPendingEventsProcessor(nullptr);
+  SetFatalErrorReporter(nullptr);
+}
+
+void ConnectCommands(MainWindow& window, Application& application) {
+  QObject::connect(window.Button(Control::按钮_获取), &QAbstractButton::clicked, &window,
+                   [&application] { application.OnGetClicked(); });
+  QObject::connect(window.Button(Control::按钮_清空), &QAbstractButton::clicked, &window,
+                   [&application] { application.OnResetClicked(); });
+  QObject::connect(window.Button(Control::按钮_复制), &QAbstractButton::clicked, &window,
+                   [&application] { application.OnCopyClicked(); });
+}
+
+int ProgramStart(const AppConfig& config) {
+  QtPlatform platform;
+  const Text runDirectory = platform.RunDirectory();
+  if (!runDirectory.empty() && ::chdir(runDirectory.c_str()) != 0) {
+    std::perror("quorvane: cannot enter the program's directory");
+  }
+  DesktopHooks hooks(platform);
+
+  MainWindow window(config);
+  Application application(window, platform, config);
+  platform.RegisterExitRoutine([&application] { application.ExitCleanup(); });
+  ConnectCommands(window, application);
+
+  application.OnMainWindowCreated();
+  window.show();
+  QApplication::exec();
+  platform.RunExitSequence();
+  return 0;
+}
+
+}  // namespace quorvane

@@ -1,0 +1,22 @@
+// Moving texts between the program's GBK and Qt's UTF-16 strings.
+#ifndef QUORVANE_APP_QT_TEXT_CONVERSION_H_
+#define QUORVANE_APP_QT_TEXT_CONVERSION_H_
+
+#include <QString>
+
+#include "text/text.h"
+
+namespace quorvane {
+
+// The GBK text as a Qt string, unchanged otherwise (CR LF stays CR LF).
+QString ToQString(const Text& text);
+
+// The Qt string as GBK; characters that GBK cannot hold become its default character.
+Text FromQString(const QString& string);
+
+// For widgets that show plain text: Windows line breaks (CR LF) become Qt's line feed.
+QString ToDisplayString(const Text& text);
+
+}  // namespace quorvane
+
+#endif  // QUORVANE_APP_QT_TEXT_CONVERSION_H_

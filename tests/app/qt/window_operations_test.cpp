@@ -1,0 +1,73 @@
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include "app/qt/main_window.h"
+#include "support/text_printers.h"
+
+namespace quorvane {
+namespace {
+
+const AppConfig kConfig{
+    .webHost = "www.yy.com", .vodHost = "vod.yy.com", .updatePageUrl = "", .contactAddress = ""};
+
+TEST(WindowOperationsTest, AddressListReadsBackExactlyWhatWasWritten) {
+  MainWindow window(kConfig);
+  EXPECT_EQ(window.GetControlText(Control::编辑框_视频地址), Text("\r\n等待获取视频地址..."));
+  window.SetControlText(Control::编辑框_视频地址, {});
+  window.AppendControlText(Control::编辑框_视频地址, "http://h/a.ts\n\r\n");
+  window.AppendControlText(Control::编辑框_视频地址, "http://h/中.ts\r\n\r\n");
+  EXPECT_EQ(window.GetControlText(Control::编辑框_视频地址),
+            Text("http://h/a.ts\n\r\nhttp://h/中.ts\r\n\r\n"));
+  auto* box = static_cast<QPlainTextEdit*>(window.ControlWidget(Control::编辑框_视频地址));
+  EXPECT_EQ(box->toPlainText(), QStringLiteral("http://h/a.ts\n\nhttp://h/中.ts\n\n"));
+  EXPECT_FALSE(box->document()->isUndoAvailable()) << "an appended text cannot be undone";
+  EXPECT_EQ(box->textCursor().position(), box->document()->characterCount() - 1)
+      << "the caret ends at the end";
+}
+
+TEST(WindowOperationsTest, TypedLineBreaksReadAsCarriageReturnLineFeed) {
+  MainWindow window(kConfig);
+  window.SetControlText(Control::编辑框_视频地址, "a\n");
+  auto* box = static_cast<QPlainTextEdit*>(window.ControlWidget(Control::编辑框_视频地址));
+  box->moveCursor(QTextCursor::End);
+  QTest::keyClicks(box, "b");
+  QTest::keyClick(box, Qt::Key_Return);
+  QTest::keyClicks(box, "c");
+  EXPECT_EQ(window.GetControlText(Control::编辑框_视频地址), Text("a\r\nb\r\nc"));
+}
+
+TEST(WindowOperationsTest, LabelsAndTheAddressBoxTakeGbkTexts) {
+  MainWindow window(kConfig);
+  window.SetControlText(Control::duicuo, "√");
+  window.SetControlText(Control::标签_LED, "当前已经加载：2条YY精彩回顾下载地址记录");
+  EXPECT_EQ(static_cast<QLabel*>(window.ControlWidget(Control::duicuo))->text(), QStringLiteral("√"));
+  EXPECT_EQ(static_cast<QLabel*>(window.ControlWidget(Control::标签_LED))->text(),
+            QStringLiteral("当前已经加载：2条YY精彩回顾下载地址记录"));
+  auto* address = static_cast<QLineEdit*>(window.ControlWidget(Control::编辑框_精彩回顾网址));
+  address->setText(QStringLiteral("http://www.yy.com/index/v/中"));
+  EXPECT_EQ(window.GetControlText(Control::编辑框_精彩回顾网址), Text("http://www.yy.com/index/v/中"));
+  window.SetControlText(Control::编辑框_精彩回顾网址, {});
+  EXPECT_TRUE(address->text().isEmpty());
+}
+
+TEST(WindowOperationsTest, DisabledButtonIgnoresClicks) {
+  MainWindow window(kConfig);
+  window.show();
+  int clicks = 0;
+  QObject::connect(window.Button(Control::按钮_获取), &QAbstractButton::clicked, [&clicks] { ++clicks; });
+  window.SetControlEnabled(Control::按钮_获取, false);
+  QTest::mouseClick(window.Button(Control::按钮_获取), Qt::LeftButton);
+  EXPECT_EQ(clicks, 0);
+  window.SetControlEnabled(Control::按钮_获取, true);
+  QTest::mouseClick(window.Button(Control::按钮_获取), Qt::LeftButton);
+  EXPECT_EQ(clicks, 1);
+  window.close();
+}
+
+}  // namespace
+}  // namespace quorvane
