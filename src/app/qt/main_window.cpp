@@ -84,7 +84,7 @@ QWidget* MakeControl(const ControlTemplate& control, const Text& initialText, QW
       return edit;
     }
     case ControlKind::kMultiLineEdit: {
-      auto* edit = new QPlainTextEdit(ToDisplayString(initialText), parent);
+      auto* edit = new QPlainTextEdit(ToEditBoxString(initialText), parent);
       edit->setLineWrapMode(QPlainTextEdit::WidgetWidth);
       edit->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
       edit->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -167,7 +167,7 @@ QPlainTextEdit* MainWindow::AddressList() const {
 
 void MainWindow::ReplaceAddressList(const Text& content) {
   updatingAddressList_ = true;
-  AddressList()->setPlainText(ToDisplayString(content));
+  AddressList()->setPlainText(ToEditBoxString(content));
   updatingAddressList_ = false;
   addressListContent_ = content;
 }
@@ -209,7 +209,7 @@ void MainWindow::AppendControlText(Control control, const Text& text) {
     edit->moveCursor(QTextCursor::End);
     // An insertion the user cannot undo: the document records no undo step for it.
     edit->document()->setUndoRedoEnabled(false);
-    edit->insertPlainText(ToDisplayString(text));
+    edit->insertPlainText(ToEditBoxString(text, content.view().ends_with('\r')));
     edit->document()->setUndoRedoEnabled(true);
     edit->ensureCursorVisible();
     updatingAddressList_ = false;

@@ -26,4 +26,26 @@ QString ToDisplayString(const Text& text) {
   return string;
 }
 
+QString ToEditBoxString(const Text& text, bool afterCarriageReturn) {
+  QString string = ToQString(text);
+  QChar* kept = string.data();
+  const QChar* const end = string.constData() + string.size();
+  for (const QChar* next = string.constData(); next != end; ++next) {
+    if (*next == QLatin1Char('\r')) {
+      if (next + 1 != end && next[1] == QLatin1Char('\n')) {
+        *kept++ = QLatin1Char('\n');
+        ++next;
+      }
+    } else if (*next == QLatin1Char('\n')) {
+      if (next == string.constData() && afterCarriageReturn) {
+        *kept++ = QLatin1Char('\n');
+      }
+    } else {
+      *kept++ = *next;
+    }
+  }
+  string.truncate(kept - string.constData());
+  return string;
+}
+
 }  // namespace quorvane

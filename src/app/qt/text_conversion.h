@@ -17,6 +17,12 @@ Text FromQString(const QString& string);
 // For widgets that show plain text: Windows line breaks (CR LF) become Qt's line feed.
 QString ToDisplayString(const Text& text);
 
+// For the multi-line edit box, which breaks lines only at CR LF, as the program writes and the user
+// types them: CR LF becomes Qt's line feed, and a lone CR or LF (such as a playlist's own line feed
+// inside a listed piece) is not shown. `afterCarriageReturn` tells that the box's content so far
+// ends with a CR, so that an LF at the start of `text` completes a line break.
+QString ToEditBoxString(const Text& text, bool afterCarriageReturn = false);
+
 }  // namespace quorvane
 
 #endif  // QUORVANE_APP_QT_TEXT_CONVERSION_H_

@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include "app/qt/main_window.h"
+#include "app/qt/text_conversion.h"
 #include "support/text_printers.h"
 
 namespace quorvane {
@@ -24,15 +25,43 @@ TEST(WindowOperationsTest, AddressListReadsBackExactlyWhatWasWritten) {
   EXPECT_EQ(window.GetControlText(Control::编辑框_视频地址),
             Text("http://h/a.ts\n\r\nhttp://h/中.ts\r\n\r\n"));
   auto* box = static_cast<QPlainTextEdit*>(window.ControlWidget(Control::编辑框_视频地址));
-  EXPECT_EQ(box->toPlainText(), QStringLiteral("http://h/a.ts\n\nhttp://h/中.ts\n\n"));
+  // The box breaks lines at CR LF only, so the lone line feed after the first address shows nothing.
+  EXPECT_EQ(box->toPlainText(), QStringLiteral("http://h/a.ts\nhttp://h/中.ts\n\n"));
   EXPECT_FALSE(box->document()->isUndoAvailable()) << "an appended text cannot be undone";
   EXPECT_EQ(box->textCursor().position(), box->document()->characterCount() - 1)
       << "the caret ends at the end";
 }
 
+TEST(WindowOperationsTest, EditBoxBreaksLinesAtCarriageReturnLineFeedOnly) {
+  struct Case {
+    Text text;
+    bool afterCarriageReturn;
+    QString shown;
+  };
+  const Case cases[] = {
+      {"a\r\nb", false, QStringLiteral("a\nb")},       {"a\nb", false, QStringLiteral("ab")},
+      {"a\rb", false, QStringLiteral("ab")},            {"a\n\r\n", false, QStringLiteral("a\n")},
+      {"\r\n\r\n", false, QStringLiteral("\n\n")},     {"\nb", true, QStringLiteral("\nb")},
+      {"\nb", false, QStringLiteral("b")},              {"中\r\n", false, QStringLiteral("中\n")},
+      {"a\r", false, QStringLiteral("a")},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(ToEditBoxString(c.text, c.afterCarriageReturn), c.shown) << ::testing::PrintToString(c.text);
+  }
+}
+
+TEST(WindowOperationsTest, LineBreakSplitAcrossTwoAppendsStillBreaks) {
+  MainWindow window(kConfig);
+  window.SetControlText(Control::编辑框_视频地址, "a\r");
+  window.AppendControlText(Control::编辑框_视频地址, "\nb");
+  auto* box = static_cast<QPlainTextEdit*>(window.ControlWidget(Control::编辑框_视频地址));
+  EXPECT_EQ(box->toPlainText(), QStringLiteral("a\nb"));
+  EXPECT_EQ(window.GetControlText(Control::编辑框_视频地址), Text("a\r\nb"));
+}
+
 TEST(WindowOperationsTest, TypedLineBreaksReadAsCarriageReturnLineFeed) {
   MainWindow window(kConfig);
-  window.SetControlText(Control::编辑框_视频地址, "a\n");
+  window.SetControlText(Control::编辑框_视频地址, "a\r\n");
   auto* box = static_cast<QPlainTextEdit*>(window.ControlWidget(Control::编辑框_视频地址));
   box->moveCursor(QTextCursor::End);
   QTest::keyClicks(box, "b");
