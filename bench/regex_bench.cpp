@@ -2,25 +2,16 @@
 // address listing makes, against ripgrep doing the same extraction (`rg -oi 'http://[^#]*'`) on the
 // same bytes in the same run. Also reports the peak heap the call holds, per playlist byte, and the
 // speed of the GBK / UTF-16 conversions the window layer uses for texts of that size.
-#include <cstdio>
-#include <cstdlib>
-#include <map>
+#include <algorithm>
 #include <string>
 
 #include <benchmark/benchmark.h>
-#include <fcntl.h>
-#include <spawn.h>
-#include <sys/resource.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
-#include "playlist.h"
 #include "regex/code_page.h"
 #include "support/allocation_counter.h"
 #include "support/ratios.h"
+#include "support/workloads.h"
 #include "text/extraction.h"
-
-extern char** environ;
 
 namespace quorvane {
 namespace {
@@ -28,84 +19,25 @@ namespace {
 constexpr char kStartMarker[] = "http://";
 constexpr char kEndMarker[] = "#EXT";
 
-const std::string& Playlist(int segments) {
-  static std::map<int, std::string> playlists;
-  auto [entry, made] = playlists.try_emplace(segments);
-  if (made) {
-    entry->second = tools::MakePlaylist({.segments = segments});
-  }
-  return entry->second;
-}
-
-// The playlist written once to a temporary file for ripgrep; the files go when the program ends.
-class PlaylistFiles {
- public:
-  ~PlaylistFiles() {
-    for (const auto& [segments, path] : paths_) {
-      std::remove(path.c_str());
-    }
-  }
-
-  const std::string& PathOf(int segments) {
-    auto [entry, made] = paths_.try_emplace(segments);
-    if (made) {
-      std::string path = "/tmp/quorvane-playlist-XXXXXX";
-      const int file = mkstemp(path.data());
-      const std::string& playlist = Playlist(segments);
-      if (file < 0 ||
-          write(file, playlist.data(), playlist.size()) != static_cast<ssize_t>(playlist.size())) {
-        std::perror("writing the playlist for ripgrep");
-        std::exit(1);
-      }
-      close(file);
-      entry->second = path;
-    }
-    return entry->second;
-  }
-
- private:
-  std::map<int, std::string> paths_;
-};
-
-PlaylistFiles playlistFiles;
-
 // ripgrep as a child process with its output thrown away, as one would run it from a shell. It
 // reads the file from the page cache after the first iteration, as the call reads memory.
 void BM_Ripgrep(benchmark::State& state) {
-  const std::string path = playlistFiles.PathOf(static_cast<int>(state.range(0)));
-  std::string pattern = "http://[^#]*";
-  std::string program = "rg";
-  std::string options = "-oi";
-  char* arguments[] = {program.data(), options.data(), pattern.data(), const_cast<char*>(path.c_str()),
-                       nullptr};
-  posix_spawn_file_actions_t actions;
-  posix_spawn_file_actions_init(&actions);
-  posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, "/dev/null", O_WRONLY, 0);
+  const std::string path = bench::CachedPlaylistFile(static_cast<int>(state.range(0)));
   long childPeakKilobytes = 0;
   for (auto _ : state) {
-    pid_t child = 0;
-    if (posix_spawnp(&child, "rg", &actions, nullptr, arguments, environ) != 0) {
-      state.SkipWithError("rg cannot be started (tools/setup-debian.sh installs ripgrep)");
+    if (!bench::RunToCompletion({"rg", "-oi", "http://[^#]*", path}, &childPeakKilobytes)) {
+      state.SkipWithError("rg failed (tools/setup-debian.sh installs ripgrep)");
       break;
     }
-    int status = 0;
-    rusage usage{};
-    wait4(child, &status, 0, &usage);
-    if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) {
-      state.SkipWithError("rg failed");
-      break;
-    }
-    childPeakKilobytes = usage.ru_maxrss;
   }
-  posix_spawn_file_actions_destroy(&actions);
   state.counters["rg_peak_rss_to_playlist"] =
       static_cast<double>(childPeakKilobytes) * 1024.0 /
-      static_cast<double>(Playlist(static_cast<int>(state.range(0))).size());
+      static_cast<double>(bench::CachedPlaylist(static_cast<int>(state.range(0))).size());
 }
 
 void BM_RegexTextBetweenAll(benchmark::State& state) {
   const int segments = static_cast<int>(state.range(0));
-  const Text playlist(Playlist(segments));
+  const Text playlist(bench::CachedPlaylist(segments));
   for (auto _ : state) {
     TextArray addresses;
     if (RegexTextBetweenAll(playlist, kStartMarker, kEndMarker, &addresses) != segments) {
@@ -121,7 +53,7 @@ void BM_RegexTextBetweenAll(benchmark::State& state) {
 // list it fills), per byte of the playlist it is given.
 void BM_RegexTextBetweenAllPeakMemory(benchmark::State& state) {
   const int segments = static_cast<int>(state.range(0));
-  const Text playlist(Playlist(segments));
+  const Text playlist(bench::CachedPlaylist(segments));
   std::int64_t peak = 0;
   for (auto _ : state) {
     bench::StartCounting();
@@ -139,7 +71,7 @@ void BM_RegexTextBetweenAllPeakMemory(benchmark::State& state) {
 const Text& ChineseList() {
   static const Text list = [] {
     std::string text;
-    const std::string& playlist = Playlist(200000);
+    const std::string& playlist = bench::CachedPlaylist(200000);
     text.reserve(playlist.size() * 11 / 10);
     for (std::size_t line = 0; text.size() < playlist.size(); ++line) {
       text.append("第");
@@ -152,7 +84,7 @@ const Text& ChineseList() {
 }
 
 void BM_TextToUtf16(benchmark::State& state) {
-  const Text text = state.range(0) == 0 ? Text(Playlist(200000)) : ChineseList();
+  const Text text = state.range(0) == 0 ? Text(bench::CachedPlaylist(200000)) : ChineseList();
   for (auto _ : state) {
     Bytes utf16 = TextToUtf16Ex(text, true);
     benchmark::DoNotOptimize(utf16.data());
@@ -161,7 +93,7 @@ void BM_TextToUtf16(benchmark::State& state) {
 }
 
 void BM_Utf16ToText(benchmark::State& state) {
-  const Text text = state.range(0) == 0 ? Text(Playlist(200000)) : ChineseList();
+  const Text text = state.range(0) == 0 ? Text(bench::CachedPlaylist(200000)) : ChineseList();
   const Bytes utf16 = TextToUtf16Ex(text, true);
   for (auto _ : state) {
     Text back = Utf16ToText(utf16);

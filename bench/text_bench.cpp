@@ -2,29 +2,19 @@
 // replacing every occurrence, against a plain std::string::find loop that collects the same parts.
 #include <benchmark/benchmark.h>
 
-#include <map>
 #include <string>
 
-#include "playlist.h"
 #include "support/ratios.h"
+#include "support/workloads.h"
 #include "text/text_between.h"
 #include "text/text_primitives.h"
 
 namespace quorvane {
 namespace {
 
-const std::string& Playlist(int segments) {
-  static std::map<int, std::string> playlists;
-  auto [entry, made] = playlists.try_emplace(segments);
-  if (made) {
-    entry->second = tools::MakePlaylist({.segments = segments});
-  }
-  return entry->second;
-}
-
 // The baseline: the same parts and separators collected with std::string::find.
 void BM_FindLoop(benchmark::State& state) {
-  const std::string& playlist = Playlist(static_cast<int>(state.range(0)));
+  const std::string& playlist = bench::CachedPlaylist(static_cast<int>(state.range(0)));
   for (auto _ : state) {
     std::string joined;
     std::size_t from = 0;
@@ -48,7 +38,7 @@ void BM_FindLoop(benchmark::State& state) {
 }
 
 void BM_TextBetweenAll(benchmark::State& state) {
-  const Text playlist(Playlist(static_cast<int>(state.range(0))));
+  const Text playlist(bench::CachedPlaylist(static_cast<int>(state.range(0))));
   for (auto _ : state) {
     Text separator;
     Text parts = TextBetween(playlist, "http://", "#EXT", false, true, &separator);
@@ -58,7 +48,7 @@ void BM_TextBetweenAll(benchmark::State& state) {
 }
 
 void BM_ReplaceSubtext(benchmark::State& state) {
-  const Text playlist(Playlist(static_cast<int>(state.range(0))));
+  const Text playlist(bench::CachedPlaylist(static_cast<int>(state.range(0))));
   for (auto _ : state) {
     Text replaced = ReplaceSubtext(playlist, "http://", "hxxp://");
     benchmark::DoNotOptimize(replaced.c_str());
