@@ -4,8 +4,14 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 tools/setup-debian.sh
-cmake -S . -B build/release -G Ninja -DCMAKE_BUILD_TYPE=Release -DQUORVANE_BUILD_TESTS=OFF
-cmake --build build/release
+echo "run: building the release build in build/release"
+cmake -S . -B build/release -G Ninja -DCMAKE_BUILD_TYPE=Release -DQUORVANE_BUILD_TESTS=OFF >/dev/null
+cmake --build build/release --target quorvane
 
-echo "Quorvane built in build/release. The window does not exist yet: only the libraries are built,"
-echo "so there is no program to start."
+if [ -z "${DISPLAY:-}${WAYLAND_DISPLAY:-}${QT_QPA_PLATFORM:-}" ]; then
+  echo "run: no graphical session here (DISPLAY and WAYLAND_DISPLAY are unset)." >&2
+  echo "run: the program is built as build/release/bin/quorvane; start it from a desktop session." >&2
+  exit 1
+fi
+echo "run: starting build/release/bin/quorvane"
+exec build/release/bin/quorvane
