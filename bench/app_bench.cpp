@@ -7,16 +7,15 @@
 //   the same start without the start-up library, which ends right after Qt is up, is beside it).
 //
 // Rerun with: tools/bench.sh --benchmark_filter='Listing|SetPlainText|Get|Pipeline|Startup'
-#include <benchmark/benchmark.h>
-#include <sys/stat.h>
-
 #include <QAbstractButton>
 #include <QApplication>
 #include <QPlainTextEdit>
-
 #include <cstdlib>
 #include <filesystem>
 #include <string>
+
+#include <benchmark/benchmark.h>
+#include <sys/stat.h>
 
 #include "app/qt/program.h"
 #include "app/qt/text_conversion.h"
@@ -37,7 +36,9 @@ constexpr const char* kPlaylistTarget = "/vod_hls/15012x01_141483582_1414679605.
 struct Desktop {
   Desktop()
       : application(argc, argv),
-        config{.webHost = "www.yy.com", .vodHost = Text(server.HostAndPort()), .updatePageUrl = "",
+        config{.webHost = "www.yy.com",
+               .vodHost = Text(server.HostAndPort()),
+               .updatePageUrl = "",
                .contactAddress = ""},
         window(config),
         logic(window, platform, config) {
@@ -94,8 +95,8 @@ void BM_Listing(benchmark::State& state) {
 
 // The baseline: the download and the extraction done by two command-line tools.
 void BM_Pipeline(benchmark::State& state) {
-  const std::string command = "curl -s --noproxy '*' " + TheDesktop().server.Url(kPlaylistTarget) +
-                              " | rg -oi 'http://[^#]*'";
+  const std::string command =
+      "curl -s --noproxy '*' " + TheDesktop().server.Url(kPlaylistTarget) + " | rg -oi 'http://[^#]*'";
   for (auto _ : state) {
     if (!bench::RunToCompletion({"sh", "-c", command})) {
       state.SkipWithError("curl or rg failed (tools/setup-debian.sh installs both)");
@@ -131,8 +132,8 @@ void RunStartup(benchmark::State& state, bool withLibrary) {
   updates.Route("/update.htm", tools::Ok("!Orvessa1!v1.6v1r2015r2ehttp://dl.test/qe2!Orvessa2!"));
   setenv("QT_QPA_PLATFORM", "offscreen", 1);
   const std::string directory = ProbeDirectory(withLibrary);
-  const std::vector<std::string> command = {directory + "/startup_probe", "--update-url", updates.Url("/update.htm"),
-                                            "--close-when-shown"};
+  const std::vector<std::string> command = {directory + "/startup_probe", "--update-url",
+                                            updates.Url("/update.htm"), "--close-when-shown"};
   for (auto _ : state) {
     if (!bench::RunToCompletion(command)) {
       state.SkipWithError("the start-up probe failed");
@@ -143,10 +144,14 @@ void RunStartup(benchmark::State& state, bool withLibrary) {
 }
 
 // From the process start to the window shown (and closed at once), the update notice answered.
-void BM_StartupToWindowShown(benchmark::State& state) { RunStartup(state, true); }
+void BM_StartupToWindowShown(benchmark::State& state) {
+  RunStartup(state, true);
+}
 
 // The same process without the start-up library: it ends as soon as Qt is up.
-void BM_StartupWithoutLibrary(benchmark::State& state) { RunStartup(state, false); }
+void BM_StartupWithoutLibrary(benchmark::State& state) {
+  RunStartup(state, false);
+}
 
 BENCHMARK(BM_SetPlainText)->Unit(benchmark::kMillisecond)->UseRealTime()->MinTime(2.0);
 BENCHMARK(BM_Listing)->Unit(benchmark::kMillisecond)->UseRealTime()->MinTime(2.0);

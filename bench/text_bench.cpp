@@ -1,8 +1,8 @@
 // The text primitives over whole playlists: collecting every part between two markers and
 // replacing every occurrence, against a plain std::string::find loop that collects the same parts.
-#include <benchmark/benchmark.h>
-
 #include <string>
+
+#include <benchmark/benchmark.h>
 
 #include "support/ratios.h"
 #include "support/workloads.h"

@@ -20,8 +20,9 @@ std::string Signature(std::uint32_t seed, int index) {
 
 std::string SegmentAddress(const PlaylistOptions& options, int index) {
   char middle[96];
-  std::snprintf(middle, sizeof middle, "/vod_hls/15012x01_141483582_1414679605/segment_%06d.ts?start=%d&end=%d",
-                index, (index - 1) * 1880000, index * 1880000 - 1);
+  std::snprintf(middle, sizeof middle,
+                "/vod_hls/15012x01_141483582_1414679605/segment_%06d.ts?start=%d&end=%d", index,
+                (index - 1) * 1880000, index * 1880000 - 1);
   std::string address = "http://";
   address += options.host;
   address += middle;

@@ -1,14 +1,14 @@
 #include "support/workloads.h"
 
+#include <cstdio>
+#include <cstdlib>
+#include <map>
+
 #include <fcntl.h>
 #include <spawn.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
-
-#include <cstdio>
-#include <cstdlib>
-#include <map>
 
 #include "playlist.h"
 
@@ -32,7 +32,8 @@ class PlaylistFiles {
       std::string path = "/tmp/quorvane-playlist-XXXXXX";
       const int file = ::mkstemp(path.data());
       const std::string& playlist = CachedPlaylist(segments);
-      if (file < 0 || ::write(file, playlist.data(), playlist.size()) != static_cast<ssize_t>(playlist.size())) {
+      if (file < 0 ||
+          ::write(file, playlist.data(), playlist.size()) != static_cast<ssize_t>(playlist.size())) {
         std::perror("bench: writing the sample playlist");
         std::exit(1);
       }

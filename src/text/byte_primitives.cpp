@@ -4,7 +4,9 @@
 
 namespace quorvane {
 
-int BytesLength(const Bytes& bytes) { return static_cast<int>(bytes.size()); }
+int BytesLength(const Bytes& bytes) {
+  return static_cast<int>(bytes.size());
+}
 
 Bytes BytesLeft(const Bytes& bytes, int count) {
   if (count <= 0) {
@@ -23,7 +25,9 @@ Bytes BlankBytes(int count) {
   return Bytes(std::move(zeros));
 }
 
-Text BytesToText(const Bytes& bytes) { return Text(bytes.view()); }
+Text BytesToText(const Bytes& bytes) {
+  return Text(bytes.view());
+}
 
 namespace internal {
 

@@ -28,8 +28,8 @@ Bytes JoinByteViews(std::initializer_list<std::string_view> parts);
 
 // The concatenation of the buffers in the order given.
 template <typename... Parts>
-  requires(sizeof...(Parts) >= 2 && (std::is_same_v<Parts, Bytes> && ...))
-Bytes JoinBytes(const Parts&... parts) {
+requires(sizeof...(Parts) >= 2 && (std::is_same_v<Parts, Bytes> && ...)) Bytes
+    JoinBytes(const Parts&... parts) {
   return internal::JoinByteViews({parts.view()...});
 }
 

@@ -73,7 +73,8 @@ std::size_t FindAtCharacterStart(std::string_view text, std::string_view sought,
                                  bool ignoreCase) {
   std::size_t position = from;
   while (position < text.size()) {
-    const std::size_t candidate = ignoreCase ? FindFolded(text, sought, position) : text.find(sought, position);
+    const std::size_t candidate =
+        ignoreCase ? FindFolded(text, sought, position) : text.find(sought, position);
     if (candidate == std::string_view::npos) {
       return candidate;
     }

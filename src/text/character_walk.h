@@ -12,7 +12,9 @@
 
 namespace quorvane::internal {
 
-inline bool IsLeadByte(char byte) { return static_cast<unsigned char>(byte) >= 0x80; }
+inline bool IsLeadByte(char byte) {
+  return static_cast<unsigned char>(byte) >= 0x80;
+}
 
 inline char FoldAsciiUpper(char byte) {
   return (byte >= 'a' && byte <= 'z') ? static_cast<char>(byte - 'a' + 'A') : byte;

@@ -10,9 +10,13 @@
 namespace quorvane {
 namespace {
 
-bool IsDigit(char byte) { return byte >= '0' && byte <= '9'; }
+bool IsDigit(char byte) {
+  return byte >= '0' && byte <= '9';
+}
 
-bool IsWhiteSpace(char byte) { return byte == ' ' || (byte >= '\t' && byte <= '\r'); }
+bool IsWhiteSpace(char byte) {
+  return byte == ' ' || (byte >= '\t' && byte <= '\r');
+}
 
 // The full-width forms folded to ASCII, for as long as the bytes can still be part of a number.
 std::string FoldFullWidthForms(std::string_view bytes) {
@@ -77,7 +81,9 @@ Text IntegerToText(std::int32_t value) {
   return Text(std::string_view(digits, static_cast<std::size_t>(result.ptr - digits)));
 }
 
-double ToNumber(const Text& text) { return LeadingNumber(text).value_or(0.0); }
+double ToNumber(const Text& text) {
+  return LeadingNumber(text).value_or(0.0);
+}
 
 std::optional<double> LeadingNumber(const Text& text) {
   const std::string folded = FoldFullWidthForms(text.view());

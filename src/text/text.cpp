@@ -74,7 +74,9 @@ Text::Text(std::string&& bytes) : bytes_(std::move(bytes)) {
   }
 }
 
-void Text::Append(std::string_view more) { internal::AppendOrReport(bytes_, UpToFirstZero(more)); }
+void Text::Append(std::string_view more) {
+  internal::AppendOrReport(bytes_, UpToFirstZero(more));
+}
 
 Bytes::Bytes(std::string_view bytes) : bytes_(CopyOrReport(bytes)) {}
 
@@ -84,7 +86,9 @@ Bytes::Bytes(std::string&& bytes) : bytes_(std::move(bytes)) {
   }
 }
 
-void Bytes::Append(std::string_view more) { internal::AppendOrReport(bytes_, more); }
+void Bytes::Append(std::string_view more) {
+  internal::AppendOrReport(bytes_, more);
+}
 
 void TextArray::Append(Text element) {
   try {

@@ -97,7 +97,9 @@ namespace internal {
 // a text without scanning for one again.
 class TextAccess {
  public:
-  static Text Adopt(std::string&& bytesWithoutZero) noexcept { return Text(Text::Trusted{}, std::move(bytesWithoutZero)); }
+  static Text Adopt(std::string&& bytesWithoutZero) noexcept {
+    return Text(Text::Trusted{}, std::move(bytesWithoutZero));
+  }
   static Text Copy(std::string_view bytesWithoutZero);
 };
 

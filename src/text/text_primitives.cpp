@@ -17,8 +17,12 @@ using internal::IsLeadByte;
 constexpr char kFullWidthSpaceByte = '\xA1';
 
 // Every result here is cut or joined from texts, so it holds no zero byte.
-Text MakeText(std::string_view bytes) { return internal::TextAccess::Copy(bytes); }
-Text AdoptText(std::string&& bytes) { return internal::TextAccess::Adopt(std::move(bytes)); }
+Text MakeText(std::string_view bytes) {
+  return internal::TextAccess::Copy(bytes);
+}
+Text AdoptText(std::string&& bytes) {
+  return internal::TextAccess::Adopt(std::move(bytes));
+}
 
 std::string Reserved(std::size_t size) {
   std::string bytes;
@@ -46,11 +50,15 @@ Text ChangeAsciiLetters(const Text& text, ChangeLetter change) {
   return AdoptText(std::move(bytes));
 }
 
-char FoldAsciiLower(char byte) { return (byte >= 'A' && byte <= 'Z') ? static_cast<char>(byte - 'A' + 'a') : byte; }
+char FoldAsciiLower(char byte) {
+  return (byte >= 'A' && byte <= 'Z') ? static_cast<char>(byte - 'A' + 'a') : byte;
+}
 
 }  // namespace
 
-int TextLength(const Text& text) { return static_cast<int>(text.size()); }
+int TextLength(const Text& text) {
+  return static_cast<int>(text.size());
+}
 
 Text TextLeft(const Text& text, int count) {
   if (count <= 0) {
@@ -167,9 +175,13 @@ Text TrimSpaces(const Text& text) {
   return MakeText(bytes.substr(begin, end - begin));
 }
 
-Text ToUpper(const Text& text) { return ChangeAsciiLetters(text, FoldAsciiUpper); }
+Text ToUpper(const Text& text) {
+  return ChangeAsciiLetters(text, FoldAsciiUpper);
+}
 
-Text ToLower(const Text& text) { return ChangeAsciiLetters(text, FoldAsciiLower); }
+Text ToLower(const Text& text) {
+  return ChangeAsciiLetters(text, FoldAsciiLower);
+}
 
 Text BlankText(int count) {
   if (count <= 0) {
@@ -208,7 +220,9 @@ int CompareText(const Text& a, const Text& b, bool caseSensitive) {
   return left.size() < right.size() ? -1 : 1;
 }
 
-bool TextEquals(const Text& a, const Text& b) { return a.view() == b.view(); }
+bool TextEquals(const Text& a, const Text& b) {
+  return a.view() == b.view();
+}
 
 namespace internal {
 

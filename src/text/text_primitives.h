@@ -73,14 +73,18 @@ bool TextEquals(const Text& a, const Text& b);
 
 namespace internal {
 Text JoinTextViews(std::initializer_list<std::string_view> parts);
-inline std::string_view ViewOf(const Text& text) { return text.view(); }
-inline std::string_view ViewOf(const char* text) { return text == nullptr ? "" : text; }
+inline std::string_view ViewOf(const Text& text) {
+  return text.view();
+}
+inline std::string_view ViewOf(const char* text) {
+  return text == nullptr ? "" : text;
+}
 }  // namespace internal
 
 // The concatenation of the texts in the order given.
 template <typename... Parts>
-  requires(sizeof...(Parts) >= 2 && (std::convertible_to<const Parts&, Text> && ...))
-Text JoinTexts(const Parts&... parts) {
+requires(sizeof...(Parts) >= 2 && (std::convertible_to<const Parts&, Text> && ...)) Text
+    JoinTexts(const Parts&... parts) {
   return internal::JoinTextViews({internal::ViewOf(parts)...});
 }
 

@@ -10,8 +10,7 @@ namespace {
 using testing::FakePlatform;
 using testing::FakeWindow;
 
-const AppConfig kConfig{
-    .webHost = "www.yy.com", .vodHost = "vod.yy.com", .updatePageUrl = "", .contactAddress = ""};
+const AppConfig kConfig = testing::PlatformHostsConfig();
 
 TEST(CommandsTest, PlaylistAddressIsDerivedFromTheTypedPageAddress) {
   struct Case {

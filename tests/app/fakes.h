@@ -7,10 +7,16 @@
 #include <string>
 #include <vector>
 
+#include "app/app_config.h"
 #include "app/platform.h"
 #include "app/window.h"
 
 namespace quorvane::testing {
+
+// The platform's real hosts, with neither an update page nor a contact address.
+inline AppConfig PlatformHostsConfig() {
+  return {.webHost = "www.yy.com", .vodHost = "vod.yy.com", .updatePageUrl = "", .contactAddress = ""};
+}
 
 class FakeWindow final : public Window {
  public:

@@ -1,15 +1,17 @@
 #include "text/byte_primitives.h"
 
-#include <gtest/gtest.h>
-
 #include <string>
+
+#include <gtest/gtest.h>
 
 #include "support/text_printers.h"
 
 namespace quorvane {
 namespace {
 
-Bytes Raw(std::string_view bytes) { return Bytes(bytes); }
+Bytes Raw(std::string_view bytes) {
+  return Bytes(bytes);
+}
 
 TEST(BytePrimitivesTest, LeftBlankAndJoin) {
   const Bytes block = BlankBytes(512);

@@ -1,9 +1,9 @@
 #include "text/hooks.h"
 
+#include <string>
+
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
-
-#include <string>
 
 #include "support/text_printers.h"
 

@@ -1,9 +1,9 @@
 #include "text/number_primitives.h"
 
-#include <gtest/gtest.h>
-
 #include <cmath>
 #include <limits>
+
+#include <gtest/gtest.h>
 
 #include "support/text_printers.h"
 
@@ -28,9 +28,11 @@ TEST(NumberPrimitivesTest, ToNumberReadsTheLeadingDecimalNumber) {
       {"  80/x", 80},
       {"x80", 0},
       {"", 0},
-      {"\xA3\xB1\xA3\xB2\xA3\xB3", 123},        // full-width digits
+      {"\xA3\xB1\xA3\xB2\xA3\xB3", 123},           // full-width digits
       {"\xA3\xAD\xA3\xB1\xA3\xAE\xA3\xB5", -1.5},  // full-width minus, digit, point, digit
-      {"\xA1\xA1" "7", 7},                       // a full-width space is white space
+      {"\xA1\xA1"
+       "7",
+       7},  // a full-width space is white space
       {"1.6.1", 1.6},
       {"1.6000001", 1.6000001},
       {"\t\r\n+2.5e2x", 250},
@@ -46,7 +48,9 @@ TEST(NumberPrimitivesTest, ToNumberReadsTheLeadingDecimalNumber) {
       {"-", 0},
       {"1e-400", 0},
       {"8080:99", 8080},
-      {"\xD6\xD0" "1", 0},
+      {"\xD6\xD0"
+       "1",
+       0},
   };
   for (const Case& c : cases) {
     EXPECT_DOUBLE_EQ(ToNumber(c.text), c.expected) << "text " << testing::PrintToString(c.text) << "";

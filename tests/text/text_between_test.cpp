@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include "text/hooks.h"
 #include "support/text_printers.h"
+#include "text/hooks.h"
 
 namespace quorvane {
 namespace {

@@ -1,8 +1,8 @@
 #include "text/text.h"
 
-#include <gtest/gtest.h>
-
 #include <string>
+
+#include <gtest/gtest.h>
 
 #include "support/text_printers.h"
 

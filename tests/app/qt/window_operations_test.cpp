@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include "app/fakes.h"
 #include "app/qt/main_window.h"
 #include "app/qt/text_conversion.h"
 #include "support/text_printers.h"
@@ -13,8 +14,7 @@
 namespace quorvane {
 namespace {
 
-const AppConfig kConfig{
-    .webHost = "www.yy.com", .vodHost = "vod.yy.com", .updatePageUrl = "", .contactAddress = ""};
+const AppConfig kConfig = testing::PlatformHostsConfig();
 
 TEST(WindowOperationsTest, AddressListReadsBackExactlyWhatWasWritten) {
   MainWindow window(kConfig);
@@ -39,10 +39,10 @@ TEST(WindowOperationsTest, EditBoxBreaksLinesAtCarriageReturnLineFeedOnly) {
     QString shown;
   };
   const Case cases[] = {
-      {"a\r\nb", false, QStringLiteral("a\nb")},       {"a\nb", false, QStringLiteral("ab")},
-      {"a\rb", false, QStringLiteral("ab")},            {"a\n\r\n", false, QStringLiteral("a\n")},
-      {"\r\n\r\n", false, QStringLiteral("\n\n")},     {"\nb", true, QStringLiteral("\nb")},
-      {"\nb", false, QStringLiteral("b")},              {"中\r\n", false, QStringLiteral("中\n")},
+      {"a\r\nb", false, QStringLiteral("a\nb")},   {"a\nb", false, QStringLiteral("ab")},
+      {"a\rb", false, QStringLiteral("ab")},       {"a\n\r\n", false, QStringLiteral("a\n")},
+      {"\r\n\r\n", false, QStringLiteral("\n\n")}, {"\nb", true, QStringLiteral("\nb")},
+      {"\nb", false, QStringLiteral("b")},         {"中\r\n", false, QStringLiteral("中\n")},
       {"a\r", false, QStringLiteral("a")},
   };
   for (const Case& c : cases) {

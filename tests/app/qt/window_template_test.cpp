@@ -9,6 +9,7 @@
 
 #include <gtest/gtest.h>
 
+#include "app/fakes.h"
 #include "app/qt/main_window.h"
 #include "app/qt/text_conversion.h"
 #include "support/text_printers.h"
@@ -16,8 +17,7 @@
 namespace quorvane {
 namespace {
 
-const AppConfig kConfig{
-    .webHost = "www.yy.com", .vodHost = "vod.yy.com", .updatePageUrl = "", .contactAddress = ""};
+const AppConfig kConfig = testing::PlatformHostsConfig();
 
 QString Utf16(std::u16string_view text) {
   return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
