@@ -2,6 +2,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <chrono>
 #include <cstdio>
 
 #include <unistd.h>
@@ -10,9 +11,24 @@
 #include "text/hooks.h"
 
 namespace quorvane {
+namespace {
+
+constexpr std::chrono::milliseconds kEventPassInterval(10);
+
+}  // namespace
 
 DesktopHooks::DesktopHooks(QtPlatform& platform) {
-  SetPendingEventsProcessor([] { QCoreApplication::processEvents(QEventLoop::AllEvents); });
+  // The read loops ask for every 512 bytes, which on a fast link is many thousand times a second;
+  // a pass over Qt's queues costs microseconds even when nothing waits, so passes closer together
+  // than a screen refresh are skipped. Waiting events still go through within that time.
+  SetPendingEventsProcessor([lastPass = std::chrono::steady_clock::time_point()]() mutable {
+    const auto now = std::chrono::steady_clock::now();
+    if (now - lastPass < kEventPassInterval) {
+      return;
+    }
+    lastPass = now;
+    QCoreApplication::processEvents(QEventLoop::AllEvents);
+  });
   SetFatalErrorReporter([&platform](const Text& message) {
     const Text report = FatalErrorReportText(message);
     const QByteArray readable = ToQString(report).toUtf8();

@@ -18,8 +18,9 @@ int ProgramStart(const AppConfig& config);
 // Binds the clicks of the three buttons to their commands.
 void ConnectCommands(MainWindow& window, Application& application);
 
-// For its lifetime, lets the lowest layer dispatch the window's waiting events, and sends fatal error
-// reports to a message box (and standard error) before the program ends with exit code -1.
+// For its lifetime, lets the lowest layer dispatch the window's waiting events (a pass at most every
+// 10 ms, however often it is asked), and sends fatal error reports to a message box (and standard
+// error) before the program ends with exit code -1.
 class DesktopHooks {
  public:
   explicit DesktopHooks(QtPlatform& platform);
