@@ -12,11 +12,8 @@ constexpr std::size_t kUnitBytes = 2;
 // The text's code units and then `terminators` NUL units, as little-endian bytes.
 Bytes ConvertToBytes(const Text& text, std::size_t terminators) {
   const std::string_view gbk = text.view();
-  std::string bytes;
   if (internal::IsAscii(gbk)) {
-    const std::size_t size = (gbk.size() + terminators) * kUnitBytes;
-    internal::ReserveOrReport(bytes, size);
-    bytes.assign(size, '\0');
+    std::string bytes = internal::FilledOrReport((gbk.size() + terminators) * kUnitBytes, '\0');
     for (std::size_t i = 0; i < gbk.size(); ++i) {
       bytes[i * kUnitBytes] = gbk[i];
     }
@@ -24,9 +21,7 @@ Bytes ConvertToBytes(const Text& text, std::size_t terminators) {
   }
   internal::CodePageConverter converter;
   const internal::Utf16Units units = converter.ToUtf16(gbk);
-  const std::size_t size = (units.size() + terminators) * kUnitBytes;
-  internal::ReserveOrReport(bytes, size);
-  bytes.assign(size, '\0');
+  std::string bytes = internal::FilledOrReport((units.size() + terminators) * kUnitBytes, '\0');
   for (std::size_t i = 0; i < units.size(); ++i) {
     bytes[i * kUnitBytes] = static_cast<char>(units[i] & 0xFF);
     bytes[i * kUnitBytes + 1] = static_cast<char>(units[i] >> 8);
@@ -65,9 +60,7 @@ Text Utf16ToText(const Bytes& utf16) {
     ascii = ascii && unit < 0x80;
   }
   if (ascii) {
-    std::string narrow;
-    internal::ReserveOrReport(narrow, end);
-    narrow.resize(end);
+    std::string narrow = internal::FilledOrReport(end, '\0');
     for (std::size_t i = 0; i < end; ++i) {
       narrow[i] = bytes[i * kUnitBytes];
     }

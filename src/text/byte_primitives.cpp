@@ -19,10 +19,7 @@ Bytes BlankBytes(int count) {
   if (count <= 0) {
     return {};
   }
-  std::string zeros;
-  internal::ReserveOrReport(zeros, static_cast<std::size_t>(count));
-  zeros.assign(static_cast<std::size_t>(count), '\0');
-  return Bytes(std::move(zeros));
+  return Bytes(internal::FilledOrReport(static_cast<std::size_t>(count), '\0'));
 }
 
 Text BytesToText(const Bytes& bytes) {
@@ -32,16 +29,7 @@ Text BytesToText(const Bytes& bytes) {
 namespace internal {
 
 Bytes JoinByteViews(std::initializer_list<std::string_view> parts) {
-  std::size_t total = 0;
-  for (const std::string_view part : parts) {
-    total += part.size();
-  }
-  std::string joined;
-  ReserveOrReport(joined, total);
-  for (const std::string_view part : parts) {
-    joined.append(part);
-  }
-  return Bytes(std::move(joined));
+  return Bytes(JoinOrReport(parts));
 }
 
 }  // namespace internal

@@ -37,11 +37,38 @@ void AppendOrReport(std::string& bytes, std::string_view more) {
   bytes.append(more);
 }
 
+std::string ReservedOrReport(std::size_t size) {
+  std::string bytes;
+  ReserveOrReport(bytes, size);
+  return bytes;
+}
+
+std::string CopyOrReport(std::string_view bytes) {
+  std::string copy = ReservedOrReport(bytes.size());
+  copy.assign(bytes);
+  return copy;
+}
+
+std::string FilledOrReport(std::size_t count, char byte) {
+  std::string filled = ReservedOrReport(count);
+  filled.assign(count, byte);
+  return filled;
+}
+
+std::string JoinOrReport(std::initializer_list<std::string_view> parts) {
+  std::size_t total = 0;
+  for (const std::string_view part : parts) {
+    total += std::min(part.size(), kMaxValueBytes + 1);  // a sum past the limit is refused, not wrapped
+  }
+  std::string joined = ReservedOrReport(total);
+  for (const std::string_view part : parts) {
+    joined.append(part);
+  }
+  return joined;
+}
+
 Text TextAccess::Copy(std::string_view bytesWithoutZero) {
-  std::string copy;
-  ReserveOrReport(copy, bytesWithoutZero.size());
-  copy.assign(bytesWithoutZero);
-  return Adopt(std::move(copy));
+  return Adopt(CopyOrReport(bytesWithoutZero));
 }
 
 }  // namespace internal
@@ -52,18 +79,11 @@ std::string_view UpToFirstZero(std::string_view bytes) {
   return bytes.substr(0, bytes.find('\0'));
 }
 
-std::string CopyOrReport(std::string_view bytes) {
-  std::string copy;
-  internal::ReserveOrReport(copy, bytes.size());
-  copy.assign(bytes);
-  return copy;
-}
-
 }  // namespace
 
 Text::Text(const char* bytes) : Text(std::string_view(bytes == nullptr ? "" : bytes)) {}
 
-Text::Text(std::string_view bytes) : bytes_(CopyOrReport(UpToFirstZero(bytes))) {}
+Text::Text(std::string_view bytes) : bytes_(internal::CopyOrReport(UpToFirstZero(bytes))) {}
 
 Text::Text(std::string&& bytes) : bytes_(std::move(bytes)) {
   if (const std::size_t zero = bytes_.find('\0'); zero != std::string::npos) {
@@ -78,7 +98,7 @@ void Text::Append(std::string_view more) {
   internal::AppendOrReport(bytes_, UpToFirstZero(more));
 }
 
-Bytes::Bytes(std::string_view bytes) : bytes_(CopyOrReport(bytes)) {}
+Bytes::Bytes(std::string_view bytes) : bytes_(internal::CopyOrReport(bytes)) {}
 
 Bytes::Bytes(std::string&& bytes) : bytes_(std::move(bytes)) {
   if (bytes_.size() > kMaxValueBytes) {

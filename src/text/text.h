@@ -12,6 +12,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <initializer_list>
 #include <limits>
 #include <string>
 #include <string_view>
@@ -109,6 +110,18 @@ void ReserveOrReport(std::string& bytes, std::size_t size);
 
 // Appends `more`, growing the capacity geometrically; failure as ReserveOrReport.
 void AppendOrReport(std::string& bytes, std::string_view more);
+
+// An empty string with room for `size` bytes; failure as ReserveOrReport.
+std::string ReservedOrReport(std::size_t size);
+
+// A copy of `bytes`; failure as ReserveOrReport.
+std::string CopyOrReport(std::string_view bytes);
+
+// `count` copies of `byte`; failure as ReserveOrReport.
+std::string FilledOrReport(std::size_t count, char byte);
+
+// The parts one after another, allocated once; failure as ReserveOrReport.
+std::string JoinOrReport(std::initializer_list<std::string_view> parts);
 
 }  // namespace internal
 }  // namespace quorvane

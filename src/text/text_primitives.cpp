@@ -24,12 +24,6 @@ Text AdoptText(std::string&& bytes) {
   return internal::TextAccess::Adopt(std::move(bytes));
 }
 
-std::string Reserved(std::size_t size) {
-  std::string bytes;
-  internal::ReserveOrReport(bytes, size);
-  return bytes;
-}
-
 bool IsFullWidthSpaceAt(std::string_view bytes, std::size_t index) {
   return index + 1 < bytes.size() && bytes[index] == kFullWidthSpaceByte &&
          bytes[index + 1] == kFullWidthSpaceByte;
@@ -37,8 +31,7 @@ bool IsFullWidthSpaceAt(std::string_view bytes, std::size_t index) {
 
 template <typename ChangeLetter>
 Text ChangeAsciiLetters(const Text& text, ChangeLetter change) {
-  std::string bytes = Reserved(text.size());
-  bytes.assign(text.view());
+  std::string bytes = internal::CopyOrReport(text.view());
   std::size_t position = 0;
   while (position < bytes.size()) {
     const std::size_t lead = FindLeadByte(bytes, position, bytes.size());
@@ -114,7 +107,7 @@ Text ReplaceSubtext(const Text& text, const Text& sought, const Text& replacemen
   const std::size_t from = static_cast<std::size_t>(std::max(start, 1) - 1);
   const bool limited = count.has_value() && *count > 0;
 
-  std::string result = Reserved(bytes.size());
+  std::string result = internal::ReservedOrReport(bytes.size());
   result.append(bytes.substr(0, from));
   std::size_t position = from;
   int made = 0;
@@ -187,9 +180,7 @@ Text BlankText(int count) {
   if (count <= 0) {
     return {};
   }
-  std::string spaces = Reserved(static_cast<std::size_t>(count));
-  spaces.assign(static_cast<std::size_t>(count), ' ');
-  return AdoptText(std::move(spaces));
+  return AdoptText(internal::FilledOrReport(static_cast<std::size_t>(count), ' '));
 }
 
 int CompareText(const Text& a, const Text& b, bool caseSensitive) {
@@ -227,15 +218,7 @@ bool TextEquals(const Text& a, const Text& b) {
 namespace internal {
 
 Text JoinTextViews(std::initializer_list<std::string_view> parts) {
-  std::size_t total = 0;
-  for (const std::string_view part : parts) {
-    total += std::min(part.size(), kMaxValueBytes + 1);
-  }
-  std::string joined = Reserved(total);
-  for (const std::string_view part : parts) {
-    joined.append(part);
-  }
-  return AdoptText(std::move(joined));
+  return AdoptText(JoinOrReport(parts));
 }
 
 }  // namespace internal
