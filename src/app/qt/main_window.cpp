@@ -203,18 +203,20 @@ Text MainWindow::GetControlText(Control control) {
 
 void MainWindow::AppendControlText(Control control, const Text& text) {
   if (control == Control::编辑框_视频地址) {
-    Text content = GetControlText(control);
+    if (!addressListContent_) {
+      addressListContent_ = GetControlText(control);  // edited by the user: take the widget's text once
+    }
     QPlainTextEdit* edit = AddressList();
     updatingAddressList_ = true;
     edit->moveCursor(QTextCursor::End);
     // An insertion the user cannot undo: the document records no undo step for it.
     edit->document()->setUndoRedoEnabled(false);
-    edit->insertPlainText(ToEditBoxString(text, content.view().ends_with('\r')));
+    edit->insertPlainText(ToEditBoxString(text, addressListContent_->view().ends_with('\r')));
     edit->document()->setUndoRedoEnabled(true);
     edit->ensureCursorVisible();
     updatingAddressList_ = false;
-    content.Append(text);
-    addressListContent_ = std::move(content);
+    // Appended in place, so that many appends cost the appended bytes, not the box's content each.
+    addressListContent_->Append(text);
   } else if (auto* edit = qobject_cast<QLineEdit*>(ControlWidget(control))) {
     edit->end(false);
     edit->insert(ToQString(text));
