@@ -48,7 +48,7 @@ struct Desktop {
   }
 
   QPlainTextEdit* AddressList() const {
-    return static_cast<QPlainTextEdit*>(window.ControlWidget(Control::编辑框_视频地址));
+    return static_cast<QPlainTextEdit*>(window.ControlWidget(Control::kAddressList));
   }
 
   int argc = 1;
@@ -107,9 +107,9 @@ void BM_Pipeline(benchmark::State& state) {
 
 void BM_GetCommand(benchmark::State& state) {
   Desktop& desktop = TheDesktop();
-  desktop.window.SetControlText(Control::编辑框_精彩回顾网址, ExampleReplayPageAddress(desktop.config));
+  desktop.window.SetControlText(Control::kPageAddressBox, ExampleReplayPageAddress(desktop.config));
   for (auto _ : state) {
-    desktop.window.Button(Control::按钮_获取)->click();
+    desktop.window.Button(Control::kGetButton)->click();
   }
   if (desktop.AddressList()->blockCount() < kSegments) {
     state.SkipWithError("the get command did not list the playlist");

@@ -10,14 +10,14 @@ Application::Application(Window& window, Platform& platform, AppConfig config)
     : window_(window), platform_(platform), config_(std::move(config)) {}
 
 void Application::OnResetClicked() {
-  window_.SetControlText(Control::编辑框_视频地址, {});
-  window_.SetControlText(Control::编辑框_精彩回顾网址, {});
+  window_.SetControlText(Control::kAddressList, {});
+  window_.SetControlText(Control::kPageAddressBox, {});
   globals_.PlaylistUrl = {};
   globals_.PlaylistText = {};
 }
 
 void Application::OnCopyClicked() {
-  platform_.SetClipboardText(window_.GetControlText(Control::编辑框_视频地址));
+  platform_.SetClipboardText(window_.GetControlText(Control::kAddressList));
 }
 
 void Application::ExitCleanup() {

@@ -16,7 +16,7 @@ constexpr const char* kFailureMessage = "\r\nYY回顾地址识别失败,无法�
 }  // namespace
 
 void Application::OnGetClicked() {
-  window_.SetControlEnabled(Control::按钮_获取, false);
+  window_.SetControlEnabled(Control::kGetButton, false);
   PreparePlaylistUrl();
   // A copy, because a reset clicked while the body arrives empties the global.
   const Text playlistUrl = globals_.PlaylistUrl;
@@ -25,18 +25,18 @@ void Application::OnGetClicked() {
     return;  // Closed while the playlist arrived: nothing is left to show the outcome in.
   }
   if (FindText(globals_.PlaylistText, kPlaylistSignature) == -1) {
-    window_.SetControlText(Control::duicuo, "×");
-    window_.SetControlText(Control::编辑框_视频地址, {});
-    window_.AppendControlText(Control::编辑框_视频地址, kFailureMessage);
+    window_.SetControlText(Control::kResultMark, "×");
+    window_.SetControlText(Control::kAddressList, {});
+    window_.AppendControlText(Control::kAddressList, kFailureMessage);
   } else {
-    window_.SetControlText(Control::duicuo, "√");
+    window_.SetControlText(Control::kResultMark, "√");
     ListAddresses();
   }
-  window_.SetControlEnabled(Control::按钮_获取, true);
+  window_.SetControlEnabled(Control::kGetButton, true);
 }
 
 void Application::PreparePlaylistUrl() {
-  Text page = window_.GetControlText(Control::编辑框_精彩回顾网址);
+  Text page = window_.GetControlText(Control::kPageAddressBox);
   if (FindText(page, kQueryText) == -1) {
     page = JoinTexts(page, kQueryText);
   }
@@ -53,7 +53,7 @@ void Application::ListAddresses() {
   const Text text = TrimSpaces(globals_.PlaylistText);
   TextArray pieces;
   const int count = RegexTextBetweenAll(text, "http://", "#EXT", &pieces);
-  window_.SetControlText(Control::编辑框_视频地址, {});
+  window_.SetControlText(Control::kAddressList, {});
   if (count == 0) {
     return;
   }
@@ -68,8 +68,8 @@ void Application::ListAddresses() {
     lines.Append(piece);
     lines.Append("\r\n");
   }
-  window_.AppendControlText(Control::编辑框_视频地址, lines);
-  window_.SetControlText(Control::标签_LED,
+  window_.AppendControlText(Control::kAddressList, lines);
+  window_.SetControlText(Control::kStatusLabel,
                          JoinTexts("当前已经加载：", IntegerToText(count), "条YY精彩回顾下载地址记录"));
 }
 

@@ -40,10 +40,10 @@ TEST(CommandsTest, PlaylistAddressIsDerivedFromTheTypedPageAddress) {
     FakeWindow window;
     FakePlatform platform;
     Application application(window, platform, kConfig);
-    window.SetControlText(Control::编辑框_精彩回顾网址, c.typed);
+    window.SetControlText(Control::kPageAddressBox, c.typed);
     application.PreparePlaylistUrl();
     EXPECT_EQ(application.globals().PlaylistUrl, c.playlistUrl) << ::testing::PrintToString(c.typed);
-    EXPECT_EQ(window.text(Control::编辑框_精彩回顾网址), c.typed) << "the box keeps what the user typed";
+    EXPECT_EQ(window.text(Control::kPageAddressBox), c.typed) << "the box keeps what the user typed";
   }
 }
 
@@ -51,27 +51,27 @@ TEST(CommandsTest, ResetEmptiesBothBoxesAndThePlaylistButNotTheLabels) {
   FakeWindow window;
   FakePlatform platform;
   Application application(window, platform, kConfig);
-  window.SetControlText(Control::编辑框_视频地址, "http://h/a.ts\r\n");
-  window.SetControlText(Control::编辑框_精彩回顾网址, "http://www.yy.com/index/v/ID");
-  window.SetControlText(Control::duicuo, "√");
-  window.SetControlText(Control::标签_LED, "count");
+  window.SetControlText(Control::kAddressList, "http://h/a.ts\r\n");
+  window.SetControlText(Control::kPageAddressBox, "http://www.yy.com/index/v/ID");
+  window.SetControlText(Control::kResultMark, "√");
+  window.SetControlText(Control::kStatusLabel, "count");
   application.PreparePlaylistUrl();
   application.OnResetClicked();
-  EXPECT_EQ(window.text(Control::编辑框_视频地址), Text());
-  EXPECT_EQ(window.text(Control::编辑框_精彩回顾网址), Text());
+  EXPECT_EQ(window.text(Control::kAddressList), Text());
+  EXPECT_EQ(window.text(Control::kPageAddressBox), Text());
   EXPECT_EQ(application.globals().PlaylistUrl, Text());
   EXPECT_EQ(application.globals().PlaylistText, Text());
-  EXPECT_EQ(window.text(Control::duicuo), Text("√"));
-  EXPECT_EQ(window.text(Control::标签_LED), Text("count"));
+  EXPECT_EQ(window.text(Control::kResultMark), Text("√"));
+  EXPECT_EQ(window.text(Control::kStatusLabel), Text("count"));
 }
 
 TEST(CommandsTest, CopyPutsTheWholeAddressBoxOnTheClipboard) {
   FakeWindow window;
   FakePlatform platform;
   Application application(window, platform, kConfig);
-  window.SetControlText(Control::编辑框_视频地址, "\r\n等待获取视频地址...");
+  window.SetControlText(Control::kAddressList, "\r\n等待获取视频地址...");
   application.OnCopyClicked();
-  window.SetControlText(Control::编辑框_视频地址, {});
+  window.SetControlText(Control::kAddressList, {});
   application.OnCopyClicked();
   EXPECT_EQ(platform.clipboard, (std::vector<Text>{"\r\n等待获取视频地址...", ""}));
 }
@@ -80,7 +80,7 @@ TEST(CommandsTest, ExitCleanupReleasesTheGlobalTexts) {
   FakeWindow window;
   FakePlatform platform;
   Application application(window, platform, kConfig);
-  window.SetControlText(Control::编辑框_精彩回顾网址, "x");
+  window.SetControlText(Control::kPageAddressBox, "x");
   application.PreparePlaylistUrl();
   application.ExitCleanup();
   EXPECT_EQ(application.globals().PlaylistUrl, Text());

@@ -21,11 +21,11 @@ Listing List(const Text& playlist) {
   FakeWindow window;
   FakePlatform platform;
   Application application(window, platform, kConfig);
-  window.SetControlText(Control::编辑框_视频地址, "before");
-  window.SetControlText(Control::标签_LED, "previous count");
+  window.SetControlText(Control::kAddressList, "before");
+  window.SetControlText(Control::kStatusLabel, "previous count");
   application.globals().PlaylistText = playlist;
   application.ListAddresses();
-  return {window.text(Control::编辑框_视频地址), window.text(Control::标签_LED)};
+  return {window.text(Control::kAddressList), window.text(Control::kStatusLabel)};
 }
 
 Text Count(int n) {

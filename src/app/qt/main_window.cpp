@@ -10,13 +10,12 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
-#include <QTextCursor>
-#include <QTextDocument>
 #include <limits>
 
 #include "app/application.h"
+#include "app/qt/address_list_box.h"
 #include "app/qt/text_conversion.h"
-#include "app/qt/window_template.h"
+#include "app/window_template.h"
 
 // The icon is compiled into the library; a static library must register its resources itself.
 static void RegisterIconResources() {
@@ -28,6 +27,21 @@ namespace {
 
 QColor ToColour(const Rgb& rgb) {
   return QColor(rgb.red, rgb.green, rgb.blue);
+}
+
+QRect ToQRect(const Rect& rect) {
+  return QRect(rect.x, rect.y, rect.width, rect.height);
+}
+
+QSize ToQSize(const Size& size) {
+  return QSize(size.width, size.height);
+}
+
+Qt::Alignment ToQtAlignment(const Alignment& alignment) {
+  const Qt::Alignment horizontal =
+      alignment.horizontal == HorizontalAlignment::kLeft ? Qt::AlignLeft : Qt::AlignHCenter;
+  const Qt::Alignment vertical = alignment.vertical == VerticalAlignment::kTop ? Qt::AlignTop : Qt::AlignVCenter;
+  return horizontal | vertical;
 }
 
 QString ObjectName(std::u16string_view name) {
@@ -57,7 +71,7 @@ QWidget* MakeControl(const ControlTemplate& control, const Text& initialText, QW
     case ControlKind::kLabel: {
       auto* label = new QLabel(ToDisplayString(initialText), parent);
       label->setTextFormat(Qt::PlainText);
-      label->setAlignment(control.alignment);
+      label->setAlignment(ToQtAlignment(control.alignment));
       label->setWordWrap(control.wordWrap);
       if (control.thinSunkenEdge) {
         label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
@@ -79,12 +93,12 @@ QWidget* MakeControl(const ControlTemplate& control, const Text& initialText, QW
     case ControlKind::kSingleLineEdit: {
       auto* edit = new QLineEdit(ToQString(initialText), parent);
       edit->setMaxLength(std::numeric_limits<int>::max());
-      edit->setAlignment(control.alignment);
+      edit->setAlignment(ToQtAlignment(control.alignment));
       edit->setCursorPosition(0);
       return edit;
     }
     case ControlKind::kMultiLineEdit: {
-      auto* edit = new QPlainTextEdit(ToEditBoxString(initialText), parent);
+      auto* edit = new AddressListBox(initialText, parent);
       edit->setLineWrapMode(QPlainTextEdit::WidgetWidth);
       edit->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
       edit->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -95,13 +109,6 @@ QWidget* MakeControl(const ControlTemplate& control, const Text& initialText, QW
     }
   }
   return nullptr;
-}
-
-// The program writes line breaks as CR LF; an edit box that the user typed into holds line feeds.
-Text WithWindowsLineBreaks(const QString& plain) {
-  QString string = plain;
-  string.replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
-  return FromQString(string);
 }
 
 }  // namespace
@@ -125,7 +132,7 @@ void MainWindow::BuildControls(const AppConfig& config) {
     // A control placed in a parent that the template lists later is made first and moved in then.
     QWidget* widget = MakeControl(control, initialText, parent != nullptr ? parent : this);
     widget->setObjectName(ObjectName(control.name));
-    widget->setGeometry(control.place);
+    widget->setGeometry(ToQRect(control.place));
     ApplyColours(widget, control);
     controls_[static_cast<std::size_t>(control.control)] = widget;
   }
@@ -133,23 +140,15 @@ void MainWindow::BuildControls(const AppConfig& config) {
     if (control.parent) {
       QWidget* widget = ControlWidget(control.control);
       widget->setParent(ControlWidget(*control.parent));
-      widget->setGeometry(control.place);
+      widget->setGeometry(ToQRect(control.place));
       widget->show();
     }
   }
-  connect(AddressList(), &QPlainTextEdit::textChanged, this, [this] {
-    if (!updatingAddressList_) {
-      addressListContent_.reset();  // The user edited the box: from now on its widget text counts.
-    }
-  });
-  addressListContent_ =
-      Text(MainWindowTemplate().controls[static_cast<std::size_t>(Control::编辑框_视频地址)].initialText);
-
-  auto* pageAddress = ControlWidget(Control::编辑框_精彩回顾网址);
-  setTabOrder(pageAddress, ControlWidget(Control::按钮_获取));
-  setTabOrder(ControlWidget(Control::按钮_获取), ControlWidget(Control::编辑框_视频地址));
-  setTabOrder(ControlWidget(Control::编辑框_视频地址), ControlWidget(Control::按钮_清空));
-  setTabOrder(ControlWidget(Control::按钮_清空), ControlWidget(Control::按钮_复制));
+  auto* pageAddress = ControlWidget(Control::kPageAddressBox);
+  setTabOrder(pageAddress, ControlWidget(Control::kGetButton));
+  setTabOrder(ControlWidget(Control::kGetButton), ControlWidget(Control::kAddressList));
+  setTabOrder(ControlWidget(Control::kAddressList), ControlWidget(Control::kResetButton));
+  setTabOrder(ControlWidget(Control::kResetButton), ControlWidget(Control::kCopyButton));
   pageAddress->setFocus();
 }
 
@@ -161,21 +160,14 @@ QAbstractButton* MainWindow::Button(Control control) const {
   return qobject_cast<QAbstractButton*>(ControlWidget(control));
 }
 
-QPlainTextEdit* MainWindow::AddressList() const {
-  return static_cast<QPlainTextEdit*>(ControlWidget(Control::编辑框_视频地址));
-}
-
-void MainWindow::ReplaceAddressList(const Text& content) {
-  updatingAddressList_ = true;
-  AddressList()->setPlainText(ToEditBoxString(content));
-  updatingAddressList_ = false;
-  addressListContent_ = content;
+AddressListBox* MainWindow::AddressList() const {
+  return static_cast<AddressListBox*>(ControlWidget(Control::kAddressList));
 }
 
 void MainWindow::SetControlText(Control control, const Text& text) {
   QWidget* widget = ControlWidget(control);
-  if (control == Control::编辑框_视频地址) {
-    ReplaceAddressList(text);
+  if (control == Control::kAddressList) {
+    AddressList()->SetContent(text);
   } else if (auto* label = qobject_cast<QLabel*>(widget)) {
     label->setText(ToDisplayString(text));
   } else if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
@@ -189,8 +181,8 @@ void MainWindow::SetControlText(Control control, const Text& text) {
 
 Text MainWindow::GetControlText(Control control) {
   QWidget* widget = ControlWidget(control);
-  if (control == Control::编辑框_视频地址) {
-    return addressListContent_ ? *addressListContent_ : WithWindowsLineBreaks(AddressList()->toPlainText());
+  if (control == Control::kAddressList) {
+    return AddressList()->Content();
   }
   if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
     return FromQString(edit->text());
@@ -202,21 +194,8 @@ Text MainWindow::GetControlText(Control control) {
 }
 
 void MainWindow::AppendControlText(Control control, const Text& text) {
-  if (control == Control::编辑框_视频地址) {
-    if (!addressListContent_) {
-      addressListContent_ = GetControlText(control);  // edited by the user: take the widget's text once
-    }
-    QPlainTextEdit* edit = AddressList();
-    updatingAddressList_ = true;
-    edit->moveCursor(QTextCursor::End);
-    // An insertion the user cannot undo: the document records no undo step for it.
-    edit->document()->setUndoRedoEnabled(false);
-    edit->insertPlainText(ToEditBoxString(text, addressListContent_->view().ends_with('\r')));
-    edit->document()->setUndoRedoEnabled(true);
-    edit->ensureCursorVisible();
-    updatingAddressList_ = false;
-    // Appended in place, so that many appends cost the appended bytes, not the box's content each.
-    addressListContent_->Append(text);
+  if (control == Control::kAddressList) {
+    AddressList()->AppendContent(text);
   } else if (auto* edit = qobject_cast<QLineEdit*>(ControlWidget(control))) {
     edit->end(false);
     edit->insert(ToQString(text));
@@ -256,11 +235,11 @@ void MainWindow::FitOuterSize() {
   }
   appliedFrameMargins_ = margins;
   const bool hasFrame = margins.width() > 0 || margins.height() > 0;
-  setFixedSize(hasFrame ? layout.outerSize - margins : layout.clientSizeWithoutFrame);
+  setFixedSize(hasFrame ? ToQSize(layout.outerSize) - margins : ToQSize(layout.clientSizeWithoutFrame));
   if (const QScreen* screen = QGuiApplication::primaryScreen()) {
     const QRect area = screen->geometry();
-    move(area.left() + (area.width() - layout.outerSize.width()) / 2,
-         area.top() + (area.height() - layout.outerSize.height()) / 2);
+    move(area.left() + (area.width() - layout.outerSize.width) / 2,
+         area.top() + (area.height() - layout.outerSize.height) / 2);
   }
 }
 

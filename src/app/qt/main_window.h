@@ -11,9 +11,10 @@
 #include "app/window.h"
 
 class QAbstractButton;
-class QPlainTextEdit;
 
 namespace quorvane {
+
+class AddressListBox;
 
 class MainWindow final : public QWidget, public Window {
  public:
@@ -39,15 +40,9 @@ class MainWindow final : public QWidget, public Window {
   // Sizes the window so that its outer size is the template's, and centres it on the primary screen,
   // once the window system has told the frame's size (and again should it change).
   void FitOuterSize();
-  QPlainTextEdit* AddressList() const;
-  void ReplaceAddressList(const Text& content);
+  AddressListBox* AddressList() const;
 
   std::array<QWidget*, kControlCount> controls_{};
-  // What the program last put into the address list, byte for byte. The widget keeps one kind of
-  // line break only, while the list holds both the playlist's own line feeds and CR LF; the program
-  // reads back exactly what it wrote until the user edits the box.
-  std::optional<Text> addressListContent_;
-  bool updatingAddressList_ = false;
   std::optional<QSize> appliedFrameMargins_;
   bool closed_ = false;
 };

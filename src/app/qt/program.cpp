@@ -44,11 +44,11 @@ DesktopHooks::~DesktopHooks() {
 }
 
 void ConnectCommands(MainWindow& window, Application& application) {
-  QObject::connect(window.Button(Control::按钮_获取), &QAbstractButton::clicked, &window,
+  QObject::connect(window.Button(Control::kGetButton), &QAbstractButton::clicked, &window,
                    [&application] { application.OnGetClicked(); });
-  QObject::connect(window.Button(Control::按钮_清空), &QAbstractButton::clicked, &window,
+  QObject::connect(window.Button(Control::kResetButton), &QAbstractButton::clicked, &window,
                    [&application] { application.OnResetClicked(); });
-  QObject::connect(window.Button(Control::按钮_复制), &QAbstractButton::clicked, &window,
+  QObject::connect(window.Button(Control::kCopyButton), &QAbstractButton::clicked, &window,
                    [&application] { application.OnCopyClicked(); });
 }
 

@@ -26,6 +26,12 @@ QString ToDisplayString(const Text& text) {
   return string;
 }
 
+Text WithWindowsLineBreaks(const QString& plain) {
+  QString string = plain;
+  string.replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
+  return FromQString(string);
+}
+
 QString ToEditBoxString(const Text& text, bool afterCarriageReturn) {
   QString string = ToQString(text);
   QChar* kept = string.data();

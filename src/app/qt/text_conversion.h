@@ -17,6 +17,10 @@ Text FromQString(const QString& string);
 // For widgets that show plain text: Windows line breaks (CR LF) become Qt's line feed.
 QString ToDisplayString(const Text& text);
 
+// The shown text of a label or an edit box as the program reads it: the program writes line breaks as
+// CR LF, while Qt's widgets hold line feeds.
+Text WithWindowsLineBreaks(const QString& plain);
+
 // For the multi-line edit box, which breaks lines only at CR LF, as the program writes and the user
 // types them: CR LF becomes Qt's line feed, and a lone CR or LF (such as a playlist's own line feed
 // inside a listed piece) is not shown. `afterCarriageReturn` tells that the box's content so far

@@ -42,11 +42,11 @@ class GetCommandTest : public ::testing::Test {
         window_(config_),
         application_(window_, platform_, config_) {
     ConnectCommands(window_, application_);
-    window_.SetControlText(Control::编辑框_精彩回顾网址, kPageAddress);
+    window_.SetControlText(Control::kPageAddressBox, kPageAddress);
     window_.show();
   }
 
-  void ClickGet() { window_.Button(Control::按钮_获取)->click(); }
+  void ClickGet() { window_.Button(Control::kGetButton)->click(); }
   void Click(Control button) { window_.Button(button)->click(); }
   Text Shown(Control control) { return window_.GetControlText(control); }
   QString Label(Control control) { return static_cast<QLabel*>(window_.ControlWidget(control))->text(); }
@@ -63,10 +63,10 @@ TEST_F(GetCommandTest, ListsEverySegmentOfALineFeedPlaylist) {
   server_.Route(kPlaylistTarget, tools::Ok(SmallPlaylist("\n")));
   ClickGet();
   // Each piece keeps the playlist's own line feed, then gets CR LF; the scheme is always lower case.
-  EXPECT_EQ(Shown(Control::编辑框_视频地址), Text("http://h/a.ts\n\r\nhttp://h/中.ts\n\r\n"));
-  EXPECT_EQ(Label(Control::标签_LED), QStringLiteral("当前已经加载：2条YY精彩回顾下载地址记录"));
-  EXPECT_EQ(Label(Control::duicuo), QStringLiteral("√"));
-  EXPECT_TRUE(window_.Button(Control::按钮_获取)->isEnabled());
+  EXPECT_EQ(Shown(Control::kAddressList), Text("http://h/a.ts\n\r\nhttp://h/中.ts\n\r\n"));
+  EXPECT_EQ(Label(Control::kStatusLabel), QStringLiteral("当前已经加载：2条YY精彩回顾下载地址记录"));
+  EXPECT_EQ(Label(Control::kResultMark), QStringLiteral("√"));
+  EXPECT_TRUE(window_.Button(Control::kGetButton)->isEnabled());
   ASSERT_EQ(server_.RequestCount(), 1u);
   EXPECT_EQ(server_.Requests()[0].rfind("GET /vod_hls/15012x01_1_2.m3u8 HTTP/1.1\r\n", 0), 0u);
   EXPECT_EQ(application_.globals().PlaylistUrl,
@@ -76,38 +76,38 @@ TEST_F(GetCommandTest, ListsEverySegmentOfALineFeedPlaylist) {
 TEST_F(GetCommandTest, ListsEverySegmentOfACarriageReturnLineFeedPlaylist) {
   server_.Route(kPlaylistTarget, tools::Ok(SmallPlaylist("\r\n")));
   ClickGet();
-  EXPECT_EQ(Shown(Control::编辑框_视频地址), Text("http://h/a.ts\r\n\r\nhttp://h/中.ts\r\n\r\n"));
-  auto* box = static_cast<QPlainTextEdit*>(window_.ControlWidget(Control::编辑框_视频地址));
+  EXPECT_EQ(Shown(Control::kAddressList), Text("http://h/a.ts\r\n\r\nhttp://h/中.ts\r\n\r\n"));
+  auto* box = static_cast<QPlainTextEdit*>(window_.ControlWidget(Control::kAddressList));
   EXPECT_EQ(box->toPlainText(), QStringLiteral("http://h/a.ts\n\nhttp://h/中.ts\n\n"));
-  EXPECT_EQ(Label(Control::标签_LED), QStringLiteral("当前已经加载：2条YY精彩回顾下载地址记录"));
+  EXPECT_EQ(Label(Control::kStatusLabel), QStringLiteral("当前已经加载：2条YY精彩回顾下载地址记录"));
 }
 
 TEST_F(GetCommandTest, AnswerWithoutTheSignatureShowsTheFailure) {
   server_.Route(kPlaylistTarget,
                 tools::WithStatus("HTTP/1.1 404 Not Found", "<html>#extm3u http://h/a.ts</html>"));
   ClickGet();
-  EXPECT_EQ(Label(Control::duicuo), QStringLiteral("×"));
-  EXPECT_EQ(Shown(Control::编辑框_视频地址),
+  EXPECT_EQ(Label(Control::kResultMark), QStringLiteral("×"));
+  EXPECT_EQ(Shown(Control::kAddressList),
             Text("\r\nYY回顾地址识别失败,无法处理视频地址列表..请检查后再试!!"));
-  EXPECT_EQ(Label(Control::标签_LED), QStringLiteral("等待加载数据内容..."));
+  EXPECT_EQ(Label(Control::kStatusLabel), QStringLiteral("等待加载数据内容..."));
   EXPECT_EQ(application_.globals().PlaylistText, Text("<html>#extm3u http://h/a.ts</html>"));
-  EXPECT_TRUE(window_.Button(Control::按钮_获取)->isEnabled());
+  EXPECT_TRUE(window_.Button(Control::kGetButton)->isEnabled());
 }
 
 TEST_F(GetCommandTest, EmptyAddressRequestsTheBarePlaylistAddress) {
-  window_.SetControlText(Control::编辑框_精彩回顾网址, {});
+  window_.SetControlText(Control::kPageAddressBox, {});
   ClickGet();
   ASSERT_EQ(server_.RequestCount(), 1u);
   EXPECT_EQ(server_.Requests()[0].rfind("GET /vod_hls/.m3u8 HTTP/1.1\r\n", 0), 0u);
-  EXPECT_EQ(Label(Control::duicuo), QStringLiteral("×"));
+  EXPECT_EQ(Label(Control::kResultMark), QStringLiteral("×"));
 }
 
 TEST_F(GetCommandTest, PlaylistWithoutSegmentsLeavesTheCountAlone) {
   server_.Route(kPlaylistTarget, tools::Ok("#EXTM3U\n#EXTINF:10,\nrelative/a.ts\n#EXT-X-ENDLIST\n"));
   ClickGet();
-  EXPECT_EQ(Label(Control::duicuo), QStringLiteral("√"));
-  EXPECT_EQ(Shown(Control::编辑框_视频地址), Text());
-  EXPECT_EQ(Label(Control::标签_LED), QStringLiteral("等待加载数据内容..."));
+  EXPECT_EQ(Label(Control::kResultMark), QStringLiteral("√"));
+  EXPECT_EQ(Shown(Control::kAddressList), Text());
+  EXPECT_EQ(Label(Control::kStatusLabel), QStringLiteral("等待加载数据内容..."));
 }
 
 TEST_F(GetCommandTest, ResetAndCopyWorkWhileTheBodyTrickles) {
@@ -117,19 +117,19 @@ TEST_F(GetCommandTest, ResetAndCopyWorkWhileTheBodyTrickles) {
   server_.Route(kPlaylistTarget, trickle);
   bool getDisabledMeanwhile = false;
   QTimer::singleShot(100, &window_, [&] {
-    getDisabledMeanwhile = !window_.Button(Control::按钮_获取)->isEnabled();
-    Click(Control::按钮_复制);
+    getDisabledMeanwhile = !window_.Button(Control::kGetButton)->isEnabled();
+    Click(Control::kCopyButton);
   });
-  QTimer::singleShot(200, &window_, [&] { Click(Control::按钮_清空); });
+  QTimer::singleShot(200, &window_, [&] { Click(Control::kResetButton); });
   ClickGet();
   EXPECT_TRUE(getDisabledMeanwhile);
   EXPECT_EQ(QGuiApplication::clipboard()->text(), QStringLiteral("\r\n等待获取视频地址..."));
   // The reset emptied both boxes mid-way; the command then filled the list afresh.
-  EXPECT_EQ(Shown(Control::编辑框_精彩回顾网址), Text());
-  EXPECT_EQ(Shown(Control::编辑框_视频地址), Text("http://h/a.ts\n\r\nhttp://h/中.ts\n\r\n"));
+  EXPECT_EQ(Shown(Control::kPageAddressBox), Text());
+  EXPECT_EQ(Shown(Control::kAddressList), Text("http://h/a.ts\n\r\nhttp://h/中.ts\n\r\n"));
   EXPECT_EQ(application_.globals().PlaylistText, Text(SmallPlaylist("\n")));
   EXPECT_EQ(application_.globals().PlaylistUrl, Text());
-  EXPECT_TRUE(window_.Button(Control::按钮_获取)->isEnabled());
+  EXPECT_TRUE(window_.Button(Control::kGetButton)->isEnabled());
 }
 
 TEST_F(GetCommandTest, ClosingTheWindowWhileTheBodyTricklesLeavesTheWindowAlone) {
@@ -141,18 +141,18 @@ TEST_F(GetCommandTest, ClosingTheWindowWhileTheBodyTricklesLeavesTheWindowAlone)
   ClickGet();
   EXPECT_TRUE(window_.IsClosed());
   EXPECT_FALSE(window_.isVisible());
-  EXPECT_EQ(Shown(Control::编辑框_视频地址), Text("\r\n等待获取视频地址..."));
-  EXPECT_EQ(Label(Control::duicuo), QStringLiteral("※"));
+  EXPECT_EQ(Shown(Control::kAddressList), Text("\r\n等待获取视频地址..."));
+  EXPECT_EQ(Label(Control::kResultMark), QStringLiteral("※"));
 }
 
 TEST_F(GetCommandTest, CopyAfterAGetPutsTheListOnTheClipboard) {
   server_.Route(kPlaylistTarget, tools::Ok(SmallPlaylist("\r\n")));
   ClickGet();
-  Click(Control::按钮_复制);
+  Click(Control::kCopyButton);
   EXPECT_EQ(QGuiApplication::clipboard()->text(),
             QStringLiteral("http://h/a.ts\r\n\r\nhttp://h/中.ts\r\n\r\n"));
-  Click(Control::按钮_清空);
-  Click(Control::按钮_复制);
+  Click(Control::kResetButton);
+  Click(Control::kCopyButton);
   EXPECT_EQ(QGuiApplication::clipboard()->text(), QString());
 }
 
@@ -165,7 +165,7 @@ TEST_F(GetCommandTest, GrabsTheWindowAfterASuccessfulGet) {
   ASSERT_TRUE(QDir().mkpath(folder));
   const QString path = folder + QStringLiteral("/main_window_after_get.png");
   EXPECT_TRUE(window_.grab().save(path));
-  EXPECT_EQ(Label(Control::标签_LED), QStringLiteral("当前已经加载：40条YY精彩回顾下载地址记录"));
+  EXPECT_EQ(Label(Control::kStatusLabel), QStringLiteral("当前已经加载：40条YY精彩回顾下载地址记录"));
 }
 
 }  // namespace

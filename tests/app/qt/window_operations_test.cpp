@@ -18,13 +18,13 @@ const AppConfig kConfig = testing::PlatformHostsConfig();
 
 TEST(WindowOperationsTest, AddressListReadsBackExactlyWhatWasWritten) {
   MainWindow window(kConfig);
-  EXPECT_EQ(window.GetControlText(Control::编辑框_视频地址), Text("\r\n等待获取视频地址..."));
-  window.SetControlText(Control::编辑框_视频地址, {});
-  window.AppendControlText(Control::编辑框_视频地址, "http://h/a.ts\n\r\n");
-  window.AppendControlText(Control::编辑框_视频地址, "http://h/中.ts\r\n\r\n");
-  EXPECT_EQ(window.GetControlText(Control::编辑框_视频地址),
+  EXPECT_EQ(window.GetControlText(Control::kAddressList), Text("\r\n等待获取视频地址..."));
+  window.SetControlText(Control::kAddressList, {});
+  window.AppendControlText(Control::kAddressList, "http://h/a.ts\n\r\n");
+  window.AppendControlText(Control::kAddressList, "http://h/中.ts\r\n\r\n");
+  EXPECT_EQ(window.GetControlText(Control::kAddressList),
             Text("http://h/a.ts\n\r\nhttp://h/中.ts\r\n\r\n"));
-  auto* box = static_cast<QPlainTextEdit*>(window.ControlWidget(Control::编辑框_视频地址));
+  auto* box = static_cast<QPlainTextEdit*>(window.ControlWidget(Control::kAddressList));
   // The box breaks lines at CR LF only, so the lone line feed after the first address shows nothing.
   EXPECT_EQ(box->toPlainText(), QStringLiteral("http://h/a.ts\nhttp://h/中.ts\n\n"));
   EXPECT_FALSE(box->document()->isUndoAvailable()) << "an appended text cannot be undone";
@@ -52,35 +52,35 @@ TEST(WindowOperationsTest, EditBoxBreaksLinesAtCarriageReturnLineFeedOnly) {
 
 TEST(WindowOperationsTest, LineBreakSplitAcrossTwoAppendsStillBreaks) {
   MainWindow window(kConfig);
-  window.SetControlText(Control::编辑框_视频地址, "a\r");
-  window.AppendControlText(Control::编辑框_视频地址, "\nb");
-  auto* box = static_cast<QPlainTextEdit*>(window.ControlWidget(Control::编辑框_视频地址));
+  window.SetControlText(Control::kAddressList, "a\r");
+  window.AppendControlText(Control::kAddressList, "\nb");
+  auto* box = static_cast<QPlainTextEdit*>(window.ControlWidget(Control::kAddressList));
   EXPECT_EQ(box->toPlainText(), QStringLiteral("a\nb"));
-  EXPECT_EQ(window.GetControlText(Control::编辑框_视频地址), Text("a\r\nb"));
+  EXPECT_EQ(window.GetControlText(Control::kAddressList), Text("a\r\nb"));
 }
 
 TEST(WindowOperationsTest, TypedLineBreaksReadAsCarriageReturnLineFeed) {
   MainWindow window(kConfig);
-  window.SetControlText(Control::编辑框_视频地址, "a\r\n");
-  auto* box = static_cast<QPlainTextEdit*>(window.ControlWidget(Control::编辑框_视频地址));
+  window.SetControlText(Control::kAddressList, "a\r\n");
+  auto* box = static_cast<QPlainTextEdit*>(window.ControlWidget(Control::kAddressList));
   box->moveCursor(QTextCursor::End);
   QTest::keyClicks(box, "b");
   QTest::keyClick(box, Qt::Key_Return);
   QTest::keyClicks(box, "c");
-  EXPECT_EQ(window.GetControlText(Control::编辑框_视频地址), Text("a\r\nb\r\nc"));
+  EXPECT_EQ(window.GetControlText(Control::kAddressList), Text("a\r\nb\r\nc"));
 }
 
 TEST(WindowOperationsTest, LabelsAndTheAddressBoxTakeGbkTexts) {
   MainWindow window(kConfig);
-  window.SetControlText(Control::duicuo, "√");
-  window.SetControlText(Control::标签_LED, "当前已经加载：2条YY精彩回顾下载地址记录");
-  EXPECT_EQ(static_cast<QLabel*>(window.ControlWidget(Control::duicuo))->text(), QStringLiteral("√"));
-  EXPECT_EQ(static_cast<QLabel*>(window.ControlWidget(Control::标签_LED))->text(),
+  window.SetControlText(Control::kResultMark, "√");
+  window.SetControlText(Control::kStatusLabel, "当前已经加载：2条YY精彩回顾下载地址记录");
+  EXPECT_EQ(static_cast<QLabel*>(window.ControlWidget(Control::kResultMark))->text(), QStringLiteral("√"));
+  EXPECT_EQ(static_cast<QLabel*>(window.ControlWidget(Control::kStatusLabel))->text(),
             QStringLiteral("当前已经加载：2条YY精彩回顾下载地址记录"));
-  auto* address = static_cast<QLineEdit*>(window.ControlWidget(Control::编辑框_精彩回顾网址));
+  auto* address = static_cast<QLineEdit*>(window.ControlWidget(Control::kPageAddressBox));
   address->setText(QStringLiteral("http://www.yy.com/index/v/中"));
-  EXPECT_EQ(window.GetControlText(Control::编辑框_精彩回顾网址), Text("http://www.yy.com/index/v/中"));
-  window.SetControlText(Control::编辑框_精彩回顾网址, {});
+  EXPECT_EQ(window.GetControlText(Control::kPageAddressBox), Text("http://www.yy.com/index/v/中"));
+  window.SetControlText(Control::kPageAddressBox, {});
   EXPECT_TRUE(address->text().isEmpty());
 }
 
@@ -88,12 +88,12 @@ TEST(WindowOperationsTest, DisabledButtonIgnoresClicks) {
   MainWindow window(kConfig);
   window.show();
   int clicks = 0;
-  QObject::connect(window.Button(Control::按钮_获取), &QAbstractButton::clicked, [&clicks] { ++clicks; });
-  window.SetControlEnabled(Control::按钮_获取, false);
-  QTest::mouseClick(window.Button(Control::按钮_获取), Qt::LeftButton);
+  QObject::connect(window.Button(Control::kGetButton), &QAbstractButton::clicked, [&clicks] { ++clicks; });
+  window.SetControlEnabled(Control::kGetButton, false);
+  QTest::mouseClick(window.Button(Control::kGetButton), Qt::LeftButton);
   EXPECT_EQ(clicks, 0);
-  window.SetControlEnabled(Control::按钮_获取, true);
-  QTest::mouseClick(window.Button(Control::按钮_获取), Qt::LeftButton);
+  window.SetControlEnabled(Control::kGetButton, true);
+  QTest::mouseClick(window.Button(Control::kGetButton), Qt::LeftButton);
   EXPECT_EQ(clicks, 1);
   window.close();
 }

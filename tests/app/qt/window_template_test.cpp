@@ -195,7 +195,7 @@ TEST(WindowTemplateTest, TabVisitsTheFiveFocusableControls) {
   MainWindow window(kConfig);
   window.show();
   window.activateWindow();
-  QWidget* start = window.ControlWidget(Control::编辑框_精彩回顾网址);
+  QWidget* start = window.ControlWidget(Control::kPageAddressBox);
   start->setFocus();
   QStringList visited;
   QWidget* current = start;
@@ -209,7 +209,7 @@ TEST(WindowTemplateTest, TabVisitsTheFiveFocusableControls) {
   EXPECT_EQ(current, start) << "the chain returns to where it started after five controls";
   EXPECT_EQ(visited, (QStringList{Utf16(u"编辑框_精彩回顾网址"), Utf16(u"按钮_获取"),
                                   Utf16(u"编辑框_视频地址"), Utf16(u"按钮_清空"), Utf16(u"按钮_复制")}));
-  EXPECT_TRUE(window.ControlWidget(Control::编辑框_视频地址)->property("tabChangesFocus").toBool());
+  EXPECT_TRUE(window.ControlWidget(Control::kAddressList)->property("tabChangesFocus").toBool());
   window.close();
 }
 
