@@ -1,5 +1,6 @@
 // The start-up: the start-up library beside the program, the program's version and the update notice.
 #include "app/application.h"
+#include "text/ascii.h"
 #include "text/byte_primitives.h"
 #include "text/hooks.h"
 #include "text/number_primitives.h"
@@ -19,7 +20,8 @@ constexpr const char* kVersion = "1.6";
 constexpr double kVersionThreshold = 0.0000001;
 
 bool IsWebAddress(const Text& address) {
-  return FindText(address, "http://", 1, true) == 1 || FindText(address, "https://", 1, true) == 1;
+  return StartsWithIgnoringAsciiCase(address.view(), "http://") ||
+         StartsWithIgnoringAsciiCase(address.view(), "https://");
 }
 
 }  // namespace

@@ -8,6 +8,7 @@
 #include "http/request_headers.h"
 #include "http/transfer.h"
 #include "http/url.h"
+#include "text/ascii.h"
 #include "text/byte_primitives.h"
 #include "text/number_primitives.h"
 #include "text/text_primitives.h"
@@ -73,7 +74,7 @@ std::string Authority(const Destination& destination) {
 // An HTTP proxy address for libcurl: the proxy text, marked as plain HTTP unless it says so itself,
 // so that another scheme written into it cannot turn the proxy into something else.
 std::string ProxyAddress(const Text& proxy) {
-  if (CompareText(TextLeft(proxy, 7), "http://", false) == 0) {
+  if (StartsWithIgnoringAsciiCase(proxy.view(), "http://")) {
     return std::string(proxy.view());
   }
   return "http://" + std::string(proxy.view());

@@ -2,6 +2,7 @@
 
 #include <string_view>
 
+#include "text/ascii.h"
 #include "text/number_primitives.h"
 #include "text/text_primitives.h"
 
@@ -18,19 +19,6 @@ bool Holds(const Text& headerText, const Text& name) {
 
 bool IsBlank(std::string_view text) {
   return text.find_first_not_of(" \t") == std::string_view::npos;
-}
-
-bool StartsWithIgnoringCase(std::string_view text, std::string_view prefix) {
-  if (text.size() < prefix.size()) {
-    return false;
-  }
-  for (std::size_t i = 0; i < prefix.size(); ++i) {
-    const auto fold = [](char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; };
-    if (fold(text[i]) != fold(prefix[i])) {
-      return false;
-    }
-  }
-  return true;
 }
 
 template <typename Visit>
@@ -87,7 +75,7 @@ bool HasHeaderLine(const Text& headerText, const std::string& name) {
   bool found = false;
   ForEachLine(headerText.view(), [&](std::string_view line) {
     found = found ||
-            (StartsWithIgnoringCase(line, name) && line.size() > name.size() && line[name.size()] == ':');
+            (StartsWithIgnoringAsciiCase(line, name) && line.size() > name.size() && line[name.size()] == ':');
   });
   return found;
 }

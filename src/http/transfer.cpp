@@ -4,20 +4,12 @@
 #include <cstdint>
 #include <string_view>
 
-#include <time.h>
-
 #include "http/curl_handles.h"
+#include "text/clock.h"
 #include "text/hooks.h"
 
 namespace quorvane::internal {
 namespace {
-
-// Milliseconds on a clock that only moves forward.
-std::int64_t Now() {
-  timespec now{};
-  clock_gettime(CLOCK_MONOTONIC, &now);
-  return static_cast<std::int64_t>(now.tv_sec) * 1000 + now.tv_nsec / 1000000;
-}
 
 // Collects what libcurl hands over: body bytes wait in `pending` until the read loop takes them in
 // chunks, head lines go straight into the head of the response they belong to.
@@ -100,7 +92,7 @@ curl_off_t BytesSent(CURL* easy) {
 int PollMilliseconds(EventPolicy events, const TransferLimits& limits, std::int64_t idleSince) {
   std::int64_t wait = events == EventPolicy::kDispatchWhileReading ? kEventIntervalMilliseconds : 1000;
   if (limits.idleMilliseconds > 0) {
-    wait = std::clamp<std::int64_t>(idleSince + limits.idleMilliseconds - Now(), 1, wait);
+    wait = std::clamp<std::int64_t>(idleSince + limits.idleMilliseconds - MonotonicMilliseconds(), 1, wait);
   }
   return static_cast<int>(wait);
 }
@@ -127,7 +119,7 @@ TransferOutcome RunTransfer(CURL* easy, const TransferLimits& limits, EventPolic
     return outcome;
   }
 
-  std::int64_t idleSince = Now();
+  std::int64_t idleSince = MonotonicMilliseconds();
   std::size_t bytesSeen = 0;
   curl_off_t bytesSent = 0;
   int running = 1;
@@ -140,12 +132,12 @@ TransferOutcome RunTransfer(CURL* easy, const TransferLimits& limits, EventPolic
     if (sink.bytesSeen != bytesSeen || BytesSent(easy) != bytesSent) {
       bytesSeen = sink.bytesSeen;
       bytesSent = BytesSent(easy);
-      idleSince = Now();
+      idleSince = MonotonicMilliseconds();
     }
     if (running == 0) {
       break;
     }
-    if (limits.idleMilliseconds > 0 && Now() - idleSince >= limits.idleMilliseconds) {
+    if (limits.idleMilliseconds > 0 && MonotonicMilliseconds() - idleSince >= limits.idleMilliseconds) {
       timedOut = true;
       break;
     }

@@ -1,5 +1,6 @@
 #include "http/url.h"
 
+#include "text/ascii.h"
 #include "text/number_primitives.h"
 #include "text/text_primitives.h"
 
@@ -11,7 +12,7 @@ constexpr int kSchemeLength = 7;
 // The address without its "http://" scheme and without everything from the first "/" after the
 // host: the host, an optional ":" and port, and for unusual addresses whatever else stands there.
 Text HostPart(const Text& url) {
-  if (CompareText(TextLeft(url, kSchemeLength), "http://", false) == 0) {
+  if (StartsWithIgnoringAsciiCase(url.view(), "http://")) {
     const int slash = FindText(url, "/", kSchemeLength + 1, true);
     if (slash != -1) {
       return TextMid(url, kSchemeLength + 1, slash - (kSchemeLength + 1));

@@ -12,7 +12,7 @@ constexpr std::size_t kUnitBytes = 2;
 // The text's code units and then `terminators` NUL units, as little-endian bytes.
 Bytes ConvertToBytes(const Text& text, std::size_t terminators) {
   const std::string_view gbk = text.view();
-  if (internal::IsAscii(gbk)) {
+  if (IsAscii(gbk)) {
     std::string bytes = internal::FilledOrReport((gbk.size() + terminators) * kUnitBytes, '\0');
     for (std::size_t i = 0; i < gbk.size(); ++i) {
       bytes[i * kUnitBytes] = gbk[i];

@@ -151,24 +151,6 @@ void ReserveUnitsOrReport(std::u16string& units, std::size_t count) {
   }
 }
 
-bool IsAscii(std::string_view bytes) {
-  constexpr std::uint64_t kHighBits = 0x8080808080808080ULL;
-  std::size_t i = 0;
-  std::uint64_t seen = 0;
-  for (; i + 32 <= bytes.size(); i += 32) {
-    std::uint64_t words[4];
-    std::memcpy(words, bytes.data() + i, sizeof words);
-    seen |= words[0] | words[1] | words[2] | words[3];
-    if ((seen & kHighBits) != 0) {
-      return false;
-    }
-  }
-  for (; i < bytes.size(); ++i) {
-    seen |= static_cast<unsigned char>(bytes[i]);
-  }
-  return (seen & kHighBits) == 0;
-}
-
 CodePageConverter::~CodePageConverter() {
   if (converter_ != nullptr) {
     ucnv_close(converter_);

@@ -19,6 +19,7 @@
 #include <utility>
 #include <vector>
 
+#include "text/ascii.h"
 #include "text/text.h"
 
 struct UConverter;
@@ -51,9 +52,6 @@ inline std::u16string_view ViewOf(const Utf16Units& units) {
 
 // Makes room for `count` code units, or ends the program through the fatal error report.
 void ReserveUnitsOrReport(std::u16string& units, std::size_t count);
-
-// True when every byte is below 0x80, so that each byte is one code unit of the same value.
-bool IsAscii(std::string_view bytes);
 
 class CodePageConverter {
  public:

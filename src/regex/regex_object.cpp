@@ -84,7 +84,7 @@ bool RegexObject::Create(const Text& pattern, const Text& subject, bool caseSens
   internal::Utf16Units().swap(subject_);
   origin_.reset();
   subject_ = converter_.ToUtf16(subject.view());
-  if (!internal::IsAscii(subject.view())) {
+  if (!IsAscii(subject.view())) {
     origin_ = std::make_shared<const SubjectOrigin>(subject);
   }
 

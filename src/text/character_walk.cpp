@@ -1,14 +1,11 @@
 #include "text/character_walk.h"
 
-#include <cstdint>
-#include <cstring>
-
 namespace quorvane::internal {
 namespace {
 
 bool EqualsFolded(const char* a, const char* b, std::size_t length) {
   for (std::size_t i = 0; i < length; ++i) {
-    if (FoldAsciiUpper(a[i]) != FoldAsciiUpper(b[i])) {
+    if (AsciiToUpper(a[i]) != AsciiToUpper(b[i])) {
       return false;
     }
   }
@@ -20,10 +17,10 @@ std::size_t FindFolded(std::string_view text, std::string_view sought, std::size
   if (sought.size() > text.size()) {
     return std::string_view::npos;
   }
-  const char first = FoldAsciiUpper(sought.front());
+  const char first = AsciiToUpper(sought.front());
   const std::size_t last = text.size() - sought.size();
   for (std::size_t i = from; i <= last; ++i) {
-    if (FoldAsciiUpper(text[i]) == first && EqualsFolded(text.data() + i, sought.data(), sought.size())) {
+    if (AsciiToUpper(text[i]) == first && EqualsFolded(text.data() + i, sought.data(), sought.size())) {
       return i;
     }
   }
@@ -32,35 +29,10 @@ std::size_t FindFolded(std::string_view text, std::string_view sought, std::size
 
 }  // namespace
 
-std::size_t FindLeadByte(std::string_view bytes, std::size_t from, std::size_t to) {
-  constexpr std::uint64_t kHighBits = 0x8080808080808080ULL;
-  std::size_t i = from;
-  for (; i + 32 <= to; i += 32) {
-    std::uint64_t words[4];
-    std::memcpy(words, bytes.data() + i, sizeof words);
-    if (((words[0] | words[1] | words[2] | words[3]) & kHighBits) != 0) {
-      break;
-    }
-  }
-  for (; i + 8 <= to; i += 8) {
-    std::uint64_t word;
-    std::memcpy(&word, bytes.data() + i, sizeof word);
-    if ((word & kHighBits) != 0) {
-      break;
-    }
-  }
-  for (; i < to; ++i) {
-    if (IsLeadByte(bytes[i])) {
-      return i;
-    }
-  }
-  return to;
-}
-
 std::size_t WalkTo(std::string_view bytes, std::size_t from, std::size_t target) {
   std::size_t position = from;
   while (position < target) {
-    const std::size_t lead = FindLeadByte(bytes, position, target);
+    const std::size_t lead = FindHighByte(bytes, position, target);
     if (lead == target) {
       return target;
     }

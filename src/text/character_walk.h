@@ -10,18 +10,9 @@
 #include <cstddef>
 #include <string_view>
 
+#include "text/ascii.h"
+
 namespace quorvane::internal {
-
-inline bool IsLeadByte(char byte) {
-  return static_cast<unsigned char>(byte) >= 0x80;
-}
-
-inline char FoldAsciiUpper(char byte) {
-  return (byte >= 'a' && byte <= 'z') ? static_cast<char>(byte - 'a' + 'A') : byte;
-}
-
-// Index of the first byte of 0x80 or more in [from, to), or `to` when there is none.
-std::size_t FindLeadByte(std::string_view bytes, std::size_t from, std::size_t to);
 
 // Walks from `from` (a character start) and returns `target` when the walk lands on it, or
 // `target` + 1 when `target` is the second byte of a two-byte character.

@@ -4,15 +4,13 @@
 #include <cstdint>
 #include <string>
 
+#include "text/ascii.h"
 #include "text/character_walk.h"
 
 namespace quorvane {
 namespace {
 
 using internal::FindAtCharacterStart;
-using internal::FindLeadByte;
-using internal::FoldAsciiUpper;
-using internal::IsLeadByte;
 
 constexpr char kFullWidthSpaceByte = '\xA1';
 
@@ -34,17 +32,13 @@ Text ChangeAsciiLetters(const Text& text, ChangeLetter change) {
   std::string bytes = internal::CopyOrReport(text.view());
   std::size_t position = 0;
   while (position < bytes.size()) {
-    const std::size_t lead = FindLeadByte(bytes, position, bytes.size());
+    const std::size_t lead = FindHighByte(bytes, position, bytes.size());
     for (std::size_t i = position; i < lead; ++i) {
       bytes[i] = change(bytes[i]);
     }
     position = lead + 2;
   }
   return AdoptText(std::move(bytes));
-}
-
-char FoldAsciiLower(char byte) {
-  return (byte >= 'A' && byte <= 'Z') ? static_cast<char>(byte - 'A' + 'a') : byte;
 }
 
 }  // namespace
@@ -117,7 +111,7 @@ Text ReplaceSubtext(const Text& text, const Text& sought, const Text& replacemen
       // A one-byte sought lets the scan reach a lone lead byte at the very end, where the walk ends
       // without copying it. A longer sought stops the scan before it, and the rest is copied.
       std::size_t end = bytes.size();
-      if (soughtBytes.size() == 1 && end > position && IsLeadByte(bytes.back()) &&
+      if (soughtBytes.size() == 1 && end > position && IsHighByte(bytes.back()) &&
           internal::WalkTo(bytes, position, end - 1) == end - 1) {
         --end;
       }
@@ -149,7 +143,7 @@ Text TrimSpaces(const Text& text) {
   std::size_t end = begin;
   std::size_t position = begin;
   while (position < bytes.size()) {
-    const std::size_t lead = FindLeadByte(bytes, position, bytes.size());
+    const std::size_t lead = FindHighByte(bytes, position, bytes.size());
     std::size_t runEnd = lead;
     while (runEnd > position && bytes[runEnd - 1] == ' ') {
       --runEnd;
@@ -169,11 +163,11 @@ Text TrimSpaces(const Text& text) {
 }
 
 Text ToUpper(const Text& text) {
-  return ChangeAsciiLetters(text, FoldAsciiUpper);
+  return ChangeAsciiLetters(text, AsciiToUpper);
 }
 
 Text ToLower(const Text& text) {
-  return ChangeAsciiLetters(text, FoldAsciiLower);
+  return ChangeAsciiLetters(text, AsciiToLower);
 }
 
 Text BlankText(int count) {
@@ -194,9 +188,9 @@ int CompareText(const Text& a, const Text& b, bool caseSensitive) {
   while (i < common) {
     // Both walks stay in step while the bytes agree, so a two-byte character on one side meets
     // the same lead byte on the other, and its second byte is compared exactly.
-    const bool twoByte = IsLeadByte(left[i]);
-    const auto l = static_cast<unsigned char>(twoByte ? left[i] : FoldAsciiUpper(left[i]));
-    const auto r = static_cast<unsigned char>(twoByte ? right[i] : FoldAsciiUpper(right[i]));
+    const bool twoByte = IsHighByte(left[i]);
+    const auto l = static_cast<unsigned char>(twoByte ? left[i] : AsciiToUpper(left[i]));
+    const auto r = static_cast<unsigned char>(twoByte ? right[i] : AsciiToUpper(right[i]));
     if (l != r) {
       return l < r ? -1 : 1;
     }

@@ -11,7 +11,7 @@
 #include "app/platform.h"
 #include "app/window.h"
 
-namespace quorvane::testing {
+namespace quorvane::test_support {
 
 // The platform's real hosts, with neither an update page nor a contact address.
 inline AppConfig PlatformHostsConfig() {
@@ -103,6 +103,6 @@ class FakePlatform final : public Platform {
   std::vector<int> exitCodes;
 };
 
-}  // namespace quorvane::testing
+}  // namespace quorvane::test_support
 
 #endif  // QUORVANE_TESTS_APP_FAKES_H_

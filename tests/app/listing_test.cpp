@@ -7,10 +7,10 @@
 namespace quorvane {
 namespace {
 
-using testing::FakePlatform;
-using testing::FakeWindow;
+using test_support::FakePlatform;
+using test_support::FakeWindow;
 
-const AppConfig kConfig = testing::PlatformHostsConfig();
+const AppConfig kConfig = test_support::PlatformHostsConfig();
 
 struct Listing {
   Text box;

@@ -11,8 +11,8 @@
 namespace quorvane {
 namespace {
 
-using testing::FakePlatform;
-using testing::FakeWindow;
+using test_support::FakePlatform;
+using test_support::FakeWindow;
 
 const AppConfig kConfig{
     .webHost = "www.yy.com",

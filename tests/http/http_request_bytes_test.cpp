@@ -13,9 +13,9 @@
 namespace quorvane {
 namespace {
 
-using testing_support::kDefaultAcceptLine;
-using testing_support::kLanguageLine;
-using testing_support::kUserAgentLine;
+using test_support::kDefaultAcceptLine;
+using test_support::kLanguageLine;
+using test_support::kUserAgentLine;
 using tools::LoopbackServer;
 using tools::Response;
 

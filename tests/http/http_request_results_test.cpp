@@ -17,12 +17,12 @@
 #include "http_test_support.h"
 #include "loopback_server.h"
 #include "support/text_printers.h"
+#include "text/clock.h"
 #include "text/hooks.h"
 
 namespace quorvane {
 namespace {
 
-using testing_support::MonotonicMilliseconds;
 using tools::LoopbackServer;
 using tools::Response;
 

@@ -11,7 +11,7 @@
 
 extern char** environ;
 
-namespace quorvane::testing {
+namespace quorvane::test_support {
 namespace {
 
 void Drain(int descriptor, std::string& into, bool& open) {
@@ -95,4 +95,4 @@ ChildResult RunChild(const std::string& program, const std::vector<std::string>&
   return result;
 }
 
-}  // namespace quorvane::testing
+}  // namespace quorvane::test_support

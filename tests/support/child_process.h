@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-namespace quorvane::testing {
+namespace quorvane::test_support {
 
 struct ChildResult {
   // The exit code, or -1 when the child did not exit normally (killed after the time limit too).
@@ -22,6 +22,6 @@ ChildResult RunChild(const std::string& program, const std::vector<std::string>&
                      const std::string& directory, const std::vector<std::string>& environment,
                      int timeoutMilliseconds);
 
-}  // namespace quorvane::testing
+}  // namespace quorvane::test_support
 
 #endif  // QUORVANE_TESTS_SUPPORT_CHILD_PROCESS_H_

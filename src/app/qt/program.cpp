@@ -2,18 +2,19 @@
 
 #include <QAbstractButton>
 #include <QApplication>
-#include <chrono>
+#include <cstdint>
 #include <cstdio>
 
 #include <unistd.h>
 
 #include "app/qt/text_conversion.h"
+#include "text/clock.h"
 #include "text/hooks.h"
 
 namespace quorvane {
 namespace {
 
-constexpr std::chrono::milliseconds kEventPassInterval(10);
+constexpr std::int64_t kEventPassIntervalMilliseconds = 10;
 
 }  // namespace
 
@@ -21,9 +22,9 @@ DesktopHooks::DesktopHooks(QtPlatform& platform) {
   // The read loops ask for every 512 bytes, which on a fast link is many thousand times a second;
   // a pass over Qt's queues costs microseconds even when nothing waits, so passes closer together
   // than a screen refresh are skipped. Waiting events still go through within that time.
-  SetPendingEventsProcessor([lastPass = std::chrono::steady_clock::time_point()]() mutable {
-    const auto now = std::chrono::steady_clock::now();
-    if (now - lastPass < kEventPassInterval) {
+  SetPendingEventsProcessor([lastPass = std::int64_t{0}]() mutable {
+    const std::int64_t now = MonotonicMilliseconds();
+    if (lastPass != 0 && now - lastPass < kEventPassIntervalMilliseconds) {
       return;
     }
     lastPass = now;

@@ -9,7 +9,7 @@
 #include <QUrl>
 #include <vector>
 
-namespace quorvane::testing {
+namespace quorvane::test_support {
 
 class BrowserStandIn : public QObject {
   Q_OBJECT
@@ -31,6 +31,6 @@ class BrowserStandIn : public QObject {
   void Open(const QUrl& url) { opened.push_back(url.toString()); }
 };
 
-}  // namespace quorvane::testing
+}  // namespace quorvane::test_support
 
 #endif  // QUORVANE_TESTS_APP_QT_BROWSER_STAND_IN_H_

@@ -35,9 +35,9 @@ class StartupProcessTest : public ::testing::Test {
 
   void PutLibrary(const fs::path& file) { fs::copy_file(file, directory_ / "Proxy.dll"); }
 
-  testing::ChildResult Start(std::vector<std::string> arguments = {}) {
+  test_support::ChildResult Start(std::vector<std::string> arguments = {}) {
     arguments.insert(arguments.begin(), {"--update-url", server_.Url("/update.htm")});
-    return testing::RunChild((directory_ / "startup_probe").string(), arguments, "/",
+    return test_support::RunChild((directory_ / "startup_probe").string(), arguments, "/",
                              {"QT_QPA_PLATFORM=offscreen"}, 60000);
   }
 
@@ -48,7 +48,7 @@ class StartupProcessTest : public ::testing::Test {
 };
 
 TEST_F(StartupProcessTest, WithoutTheLibraryEndsAtOnceWithNothingShownOrFetched) {
-  const testing::ChildResult result = Start();
+  const test_support::ChildResult result = Start();
   EXPECT_EQ(result.exitCode, 0) << result.standardError;
   EXPECT_EQ(result.standardOutput, "");
   EXPECT_EQ(server_.RequestCount(), 0u);
@@ -62,7 +62,7 @@ TEST_F(StartupProcessTest, LibraryWithoutStartOrNotALibraryEndsThroughTheFatalRe
     } else {
       std::ofstream(directory_ / "Proxy.dll") << "not a library";
     }
-    const testing::ChildResult result = Start();
+    const test_support::ChildResult result = Start();
     EXPECT_EQ(result.exitCode, 255) << result.standardError;
     const std::string report = Utf8(u8"运行时出错!\\n\\n错误信息：无法找到指定DLL库文件“") +
                                ExpectedLibraryPath() + Utf8(u8"”中的输出命令“start”\\n");
@@ -76,7 +76,7 @@ TEST_F(StartupProcessTest, LibraryWithoutStartOrNotALibraryEndsThroughTheFatalRe
 
 TEST_F(StartupProcessTest, WithTheLibraryShowsTheUpdateNoticeThenTheWindow) {
   PutLibrary(QUORVANE_SAMPLE_STARTUP_LIBRARY);
-  const testing::ChildResult result = Start({"--close-when-shown"});
+  const test_support::ChildResult result = Start({"--close-when-shown"});
   EXPECT_EQ(result.exitCode, 0) << result.standardError;
   const std::size_t box = result.standardOutput.find(Utf8(u8"box: caption=信息："));
   const std::size_t window = result.standardOutput.find("window shown: Quorvane v1.6 by Hadrunel");
@@ -93,7 +93,7 @@ TEST_F(StartupProcessTest, ClosingTheWindowDuringADownloadEndsTheProgramCleanly)
   trickle.pieceBytes = 4;
   trickle.pieceDelayMilliseconds = 50;
   server_.Route("/vod_hls/15012x01_141483582_1414679605.m3u8", trickle);
-  const testing::ChildResult result =
+  const test_support::ChildResult result =
       Start({"--vod-host", server_.HostAndPort(), "--get-and-close-after", "200"});
   EXPECT_EQ(result.exitCode, 0) << result.standardError;
   EXPECT_THAT(result.standardOutput, HasSubstr("window shown"));

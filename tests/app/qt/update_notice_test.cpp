@@ -76,7 +76,7 @@ Outcome RunUpdateNotice(const std::string& page, QMessageBox::StandardButton ans
   QtPlatform platform;
   MainWindow window(config);
   Application application(window, platform, config);
-  testing::BrowserStandIn browser;
+  test_support::BrowserStandIn browser;
   BoxAnswerer answerer(answer);
   application.globals().CurrentVersion = "1.6";  // as the created event records it first
   application.UpdateNotice();

@@ -14,7 +14,7 @@
 namespace quorvane {
 namespace {
 
-const AppConfig kConfig = testing::PlatformHostsConfig();
+const AppConfig kConfig = test_support::PlatformHostsConfig();
 
 TEST(WindowOperationsTest, AddressListReadsBackExactlyWhatWasWritten) {
   MainWindow window(kConfig);

@@ -17,7 +17,7 @@
 namespace quorvane {
 namespace {
 
-const AppConfig kConfig = testing::PlatformHostsConfig();
+const AppConfig kConfig = test_support::PlatformHostsConfig();
 
 QString Utf16(std::u16string_view text) {
   return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
