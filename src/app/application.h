@@ -1,6 +1,11 @@
 // The program's logic: the six global texts, the three button commands, the handler of the window's
 // created event (start-up library and update notice) and the exit routine. It touches the window and
 // the system only through `Window` and `Platform`, so it runs the same under Qt and under test fakes.
+//
+// The methods live in three files, one per concern:
+//   application.cpp   the constructor, OnResetClicked, OnCopyClicked, ExitCleanup and the example address
+//   get_command.cpp   OnGetClicked, PreparePlaylistUrl, DerivePlaylistUrl and ListAddresses
+//   startup.cpp       OnMainWindowCreated and UpdateNotice
 #ifndef QUORVANE_APP_APPLICATION_H_
 #define QUORVANE_APP_APPLICATION_H_
 

@@ -1,6 +1,15 @@
 // The services of the system around the program that the commands and the start-up use: clipboard,
 // message boxes, the browser, the program's directory, the file system, the whole-page fetch, the
 // start-up library and ending the program. The Qt front end implements them; tests use fakes.
+//
+// How the program ends. There are three routes, and only these:
+//   1. The user closes the main window: the message loop ends, ProgramStart runs the exit sequence
+//      (ExitCleanup, then the start-up library is unloaded) and returns 0 from main.
+//   2. Platform::EndProgram(code): runs the exit sequence and ends the process at once with `code`,
+//      without unwinding. The start-up calls it with 0 when the start-up library is missing.
+//   3. ReportFatalError(message) (text/hooks.h), from any layer, when the program cannot go on:
+//      the front end's reporter shows the "错误" box and calls EndProgram(-1); without a front end
+//      the report goes to standard error and the process exits with -1.
 #ifndef QUORVANE_APP_PLATFORM_H_
 #define QUORVANE_APP_PLATFORM_H_
 

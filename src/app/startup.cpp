@@ -39,6 +39,16 @@ void Application::OnMainWindowCreated() {
   UpdateNotice();
 }
 
+// The update-record page may hold anything; the record is the text between "!Orvessa1!" and
+// "!Orvessa2!" (letter case ignored), and each field is its opening letter, the value and its closing
+// marker, each looked up from the start of the record. A record announcing version 1.7:
+//
+//   <!-- !Orvessa1!v1.7v1r2026-12r2ehttp://www.example.com/download.htme2!Orvessa2! -->
+//
+// gives LatestVersion "1.7", UpdateRemark "2026-12" and UpdatePageUrl
+// "http://www.example.com/download.htm". A remark holding the letter "e" would move the start of the
+// address field into the remark: the record's writer keeps each field's opening letter out of the
+// fields before it.
 void Application::UpdateNotice() {
   const Text page = BytesToText(platform_.FetchPage(config_.updatePageUrl));
   const Text record = TextBetween(page, "!Orvessa1!", "!Orvessa2!", true);

@@ -6,6 +6,14 @@
 // addresses give odd but defined results (the scheme of an https address reads as its host, a user
 // name as the host, a host found inside the scheme as the start of the path). None of the three
 // fails or changes the address.
+//
+// Example:
+//   address                                UrlHost       UrlPort   UrlPath
+//   "HTTP://Server1:8080/Path/A.m3u8?x=1"  "server1"     8080      "/Path/A.m3u8?x=1"
+//   "http://server1"                       "server1"     80        "/"
+//   "server1:81/a"                         "server1"     81        "/a"
+//   "https://server1/a"                    "https"       0         "//server1/a"
+//   "http://server1?x=1"                   "server1?x=1" 80        "/"
 #ifndef QUORVANE_HTTP_URL_H_
 #define QUORVANE_HTTP_URL_H_
 

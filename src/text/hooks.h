@@ -4,7 +4,7 @@
 // loop, the all-occurrences collection of texts between markers). `ReportFatalError` stops the program
 // when it cannot go on, such as when the memory for a value cannot be obtained. Both do something
 // sensible without a window: the first nothing, the second writes the report to standard error. The
-// window layer installs the real ones at start.
+// window layer installs the real ones at start. (app/platform.h lists every way the program ends.)
 #ifndef QUORVANE_TEXT_HOOKS_H_
 #define QUORVANE_TEXT_HOOKS_H_
 

@@ -19,6 +19,13 @@ namespace quorvane {
 // an empty start or end marker the mode has no defined parts and gives the empty text.
 //
 // `ignoreCase` lets the ASCII letters of the markers match either case.
+//
+// Example (single mode):
+//   TextBetween("x[a]y[b]", "[", "]") -> "a";  TextBetween("]a[b]", "[", "]") -> "b"
+//   TextBetween("ab[cd", "[") -> "cd";  TextBetween("!ABC1!v!ABC2!", "!abc1!", "!abc2!", true) -> "v"
+// Example (all occurrences, separator "," given):
+//   TextBetween("[a][b][c]", "[", "]", false, true, &separator) -> "a,b,c,"
+//   TextBetween(",a,b,c", ",", ",", false, true, &separator) -> "a,b," (an end marker opens the next part)
 Text TextBetween(const Text& source, const Text& startMarker = {}, const Text& endMarker = {},
                  bool ignoreCase = false, bool allOccurrences = false, Text* separator = nullptr);
 
