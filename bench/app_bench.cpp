@@ -7,13 +7,13 @@
 //   the same start without the start-up library, which ends right after Qt is up, is beside it).
 //
 // Rerun with: tools/bench.sh --benchmark_filter='Listing|SetPlainText|Get|Pipeline|Startup'
-#include <QAbstractButton>
-#include <QApplication>
-#include <QPlainTextEdit>
 #include <cstdlib>
 #include <filesystem>
 #include <string>
 
+#include <QAbstractButton>
+#include <QApplication>
+#include <QPlainTextEdit>
 #include <benchmark/benchmark.h>
 #include <sys/stat.h>
 

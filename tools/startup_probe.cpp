@@ -9,14 +9,15 @@
 // many milliseconds later, while the playlist may still be arriving.
 //
 // The product itself has no command line: this program exists for the start-up tests and benchmark.
-#include <QAbstractButton>
-#include <QApplication>
-#include <QMessageBox>
-#include <QTimer>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <string>
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QMessageBox>
+#include <QTimer>
 
 #include "app/app_config.h"
 #include "app/qt/program.h"

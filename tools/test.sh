@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Builds Quorvane twice, a normal build and an AddressSanitizer + UndefinedBehaviorSanitizer build,
-# with warnings as errors, and runs every test in both. Installs missing Debian packages first.
+# Checks the sources' format, then builds Quorvane three times with warnings as errors and runs every
+# test in each: a normal build, an AddressSanitizer + UndefinedBehaviorSanitizer build, and a build
+# of everything below the window without Qt. Installs missing Debian packages first.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -9,6 +10,9 @@ tools/setup-debian.sh
 export QT_QPA_PLATFORM=offscreen
 export ASAN_OPTIONS=detect_leaks=1:strict_string_checks=1:detect_stack_use_after_return=1
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+
+echo "== format: checking every C++ source against .clang-format"
+git ls-files -z '*.cpp' '*.h' | xargs -0 clang-format --dry-run --Werror
 
 run_variant() {
   local name=$1
@@ -22,4 +26,5 @@ run_variant() {
 
 run_variant normal
 run_variant sanitize -DQUORVANE_SANITIZE=ON
-echo "== all tests passed in the normal and the sanitizer build"
+run_variant core -DQUORVANE_WITH_QT=OFF
+echo "== all tests passed in the normal, the sanitizer and the Qt-free build"

@@ -11,18 +11,18 @@ namespace quorvane {
 // The controls of the main window, in template order. The template's own names stay the widgets'
 // object names (tests and the template table use them); the program names the controls by role:
 //
-//   enumerator            template name        kind                 role
-//   kNotice               标签_公告            label (in the group) the usage instructions, in green
-//   kUsageGroup           分组框1              group box            frame around the instructions, "使用方法："
-//   kResetButton          按钮_清空            push button          "重置所有": empties both edit boxes
-//   kResultMark           duicuo               label                the √ / × mark of the last get command
-//   kStatusLabel          标签_LED             label                the count of listed addresses
-//   kCopyButton           按钮_复制            push button          "复制地址": the list to the clipboard
-//   kAddressListCaption   标签1                label                "视频下载地址：" beside the list
-//   kAddressList          编辑框_视频地址      multi-line edit box  the listed segment addresses
-//   kGetButton            按钮_获取            push button          "获取下载地址": runs the get command
-//   kPageAddressCaption   标签_地址            label                "YY精彩回顾网址：" beside the address box
-//   kPageAddressBox       编辑框_精彩回顾网址  single-line edit box the replay page address the user pastes
+//   enumerator           template name       kind, role
+//   kNotice              标签_公告           label in the group box: the usage instructions
+//   kUsageGroup          分组框1             group box "使用方法：" around the instructions
+//   kResetButton         按钮_清空           button "重置所有": empties both edit boxes
+//   kResultMark          duicuo              label: the √ / × mark of the last get command
+//   kStatusLabel         标签_LED            label: the count of listed addresses
+//   kCopyButton          按钮_复制           button "复制地址": puts the list on the clipboard
+//   kAddressListCaption  标签1               label "视频下载地址：" beside the list
+//   kAddressList         编辑框_视频地址     multi-line edit box: the listed segment addresses
+//   kGetButton           按钮_获取           button "获取下载地址": runs the get command
+//   kPageAddressCaption  标签_地址           label "YY精彩回顾网址：" beside the address box
+//   kPageAddressBox      编辑框_精彩回顾网址 single-line edit box: the replay page address
 enum class Control {
   kNotice,
   kUsageGroup,

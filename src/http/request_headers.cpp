@@ -74,8 +74,8 @@ std::vector<std::string> WireHeaderLines(const Text& headerText) {
 bool HasHeaderLine(const Text& headerText, const std::string& name) {
   bool found = false;
   ForEachLine(headerText.view(), [&](std::string_view line) {
-    found = found ||
-            (StartsWithIgnoringAsciiCase(line, name) && line.size() > name.size() && line[name.size()] == ':');
+    found = found || (StartsWithIgnoringAsciiCase(line, name) && line.size() > name.size() &&
+                      line[name.size()] == ':');
   });
   return found;
 }

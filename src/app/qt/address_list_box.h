@@ -8,8 +8,9 @@
 #ifndef QUORVANE_APP_QT_ADDRESS_LIST_BOX_H_
 #define QUORVANE_APP_QT_ADDRESS_LIST_BOX_H_
 
-#include <QPlainTextEdit>
 #include <optional>
+
+#include <QPlainTextEdit>
 
 #include "text/text.h"
 

@@ -1,5 +1,7 @@
 #include "app/qt/main_window.h"
 
+#include <limits>
+
 #include <QAbstractButton>
 #include <QCloseEvent>
 #include <QGroupBox>
@@ -10,7 +12,6 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
-#include <limits>
 
 #include "app/application.h"
 #include "app/qt/address_list_box.h"
@@ -40,7 +41,8 @@ QSize ToQSize(const Size& size) {
 Qt::Alignment ToQtAlignment(const Alignment& alignment) {
   const Qt::Alignment horizontal =
       alignment.horizontal == HorizontalAlignment::kLeft ? Qt::AlignLeft : Qt::AlignHCenter;
-  const Qt::Alignment vertical = alignment.vertical == VerticalAlignment::kTop ? Qt::AlignTop : Qt::AlignVCenter;
+  const Qt::Alignment vertical =
+      alignment.vertical == VerticalAlignment::kTop ? Qt::AlignTop : Qt::AlignVCenter;
   return horizontal | vertical;
 }
 

@@ -2,10 +2,11 @@
 #ifndef QUORVANE_APP_QT_MAIN_WINDOW_H_
 #define QUORVANE_APP_QT_MAIN_WINDOW_H_
 
-#include <QSize>
-#include <QWidget>
 #include <array>
 #include <optional>
+
+#include <QSize>
+#include <QWidget>
 
 #include "app/app_config.h"
 #include "app/window.h"

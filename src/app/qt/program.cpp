@@ -1,10 +1,10 @@
 #include "app/qt/program.h"
 
-#include <QAbstractButton>
-#include <QApplication>
 #include <cstdint>
 #include <cstdio>
 
+#include <QAbstractButton>
+#include <QApplication>
 #include <unistd.h>
 
 #include "app/qt/text_conversion.h"

@@ -1,15 +1,15 @@
 #include "app/qt/qt_platform.h"
 
-#include <QClipboard>
-#include <QDesktopServices>
-#include <QGuiApplication>
-#include <QMessageBox>
-#include <QUrl>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
 #include <utility>
 
+#include <QClipboard>
+#include <QDesktopServices>
+#include <QGuiApplication>
+#include <QMessageBox>
+#include <QUrl>
 #include <dlfcn.h>
 #include <sys/stat.h>
 #include <unistd.h>

@@ -3,11 +3,12 @@
 #ifndef QUORVANE_TESTS_APP_QT_BROWSER_STAND_IN_H_
 #define QUORVANE_TESTS_APP_QT_BROWSER_STAND_IN_H_
 
+#include <vector>
+
 #include <QDesktopServices>
 #include <QObject>
 #include <QString>
 #include <QUrl>
-#include <vector>
 
 namespace quorvane::test_support {
 

@@ -1,3 +1,5 @@
+#include <string>
+
 #include <QAbstractButton>
 #include <QClipboard>
 #include <QDir>
@@ -5,8 +7,6 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QTimer>
-#include <string>
-
 #include <gtest/gtest.h>
 
 #include "app/qt/program.h"

@@ -1,7 +1,7 @@
 // The main of the window tests: one QApplication on the offscreen platform for every test.
-#include <QApplication>
 #include <cstdlib>
 
+#include <QApplication>
 #include <gtest/gtest.h>
 
 int main(int argc, char** argv) {

@@ -38,7 +38,7 @@ class StartupProcessTest : public ::testing::Test {
   test_support::ChildResult Start(std::vector<std::string> arguments = {}) {
     arguments.insert(arguments.begin(), {"--update-url", server_.Url("/update.htm")});
     return test_support::RunChild((directory_ / "startup_probe").string(), arguments, "/",
-                             {"QT_QPA_PLATFORM=offscreen"}, 60000);
+                                  {"QT_QPA_PLATFORM=offscreen"}, 60000);
   }
 
   std::string ExpectedLibraryPath() const { return (directory_ / "Proxy.dll").string(); }

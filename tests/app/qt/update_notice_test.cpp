@@ -1,10 +1,10 @@
+#include <string>
+#include <vector>
+
 #include <QAbstractButton>
 #include <QApplication>
 #include <QMessageBox>
 #include <QTimer>
-#include <string>
-#include <vector>
-
 #include <gtest/gtest.h>
 
 #include "app/qt/program.h"

@@ -3,7 +3,6 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
-
 #include <gtest/gtest.h>
 
 #include "app/fakes.h"
@@ -22,8 +21,7 @@ TEST(WindowOperationsTest, AddressListReadsBackExactlyWhatWasWritten) {
   window.SetControlText(Control::kAddressList, {});
   window.AppendControlText(Control::kAddressList, "http://h/a.ts\n\r\n");
   window.AppendControlText(Control::kAddressList, "http://h/中.ts\r\n\r\n");
-  EXPECT_EQ(window.GetControlText(Control::kAddressList),
-            Text("http://h/a.ts\n\r\nhttp://h/中.ts\r\n\r\n"));
+  EXPECT_EQ(window.GetControlText(Control::kAddressList), Text("http://h/a.ts\n\r\nhttp://h/中.ts\r\n\r\n"));
   auto* box = static_cast<QPlainTextEdit*>(window.ControlWidget(Control::kAddressList));
   // The box breaks lines at CR LF only, so the lone line feed after the first address shows nothing.
   EXPECT_EQ(box->toPlainText(), QStringLiteral("http://h/a.ts\nhttp://h/中.ts\n\n"));

@@ -6,7 +6,6 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
-
 #include <gtest/gtest.h>
 
 #include "app/fakes.h"
