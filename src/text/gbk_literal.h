@@ -16,7 +16,7 @@
 //
 // Example: constexpr const char* kFailure = "识别失败"_gbk;   // CA B6 B1 F0 CA A7 B0 DC
 //          Text report("错误信息："_gbk);
-//          window.SetControlText(Control::duicuo, "×"_gbk);   // A1 C1
+//          window.SetControlText(Control::kResultMark, "×"_gbk);   // A1 C1
 #ifndef QUORVANE_TEXT_GBK_LITERAL_H_
 #define QUORVANE_TEXT_GBK_LITERAL_H_
 
