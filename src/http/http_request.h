@@ -6,6 +6,9 @@
 // it lets the window's waiting events through (ProcessPendingEvents in text/hooks.h), at least every
 // 50 ms and before every chunk of at most 512 bytes, so the window stays responsive. It never fails
 // loudly: a request that cannot be made gives the empty text.
+//
+// When the events it let through closed the program's window (ProgramIsClosing in text/hooks.h), it
+// gives up at once and returns what it has read, whatever the server does.
 #ifndef QUORVANE_HTTP_HTTP_REQUEST_H_
 #define QUORVANE_HTTP_HTTP_REQUEST_H_
 

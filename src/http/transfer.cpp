@@ -110,6 +110,9 @@ TransferOutcome RunTransfer(CURL* easy, const TransferLimits& limits, EventPolic
       curl_easy_setopt(easy, CURLOPT_CONNECTTIMEOUT_MS, static_cast<long>(limits.connectMilliseconds)) ==
           CURLE_OK &&
       curl_easy_setopt(easy, CURLOPT_TIMEOUT_MS, static_cast<long>(limits.totalMilliseconds)) == CURLE_OK;
+  // A transfer given up while the host name is still being resolved must not wait for the
+  // resolver to finish when it is detached (which can take as long as the system's resolver takes).
+  curl_easy_setopt(easy, CURLOPT_QUICK_EXIT, 1L);
   MultiHandle multi(ready ? curl_multi_init() : nullptr);
   if (multi == nullptr) {
     return outcome;
@@ -129,6 +132,9 @@ TransferOutcome RunTransfer(CURL* easy, const TransferLimits& limits, EventPolic
       break;
     }
     TakePending(sink, outcome.body, events);
+    if (events == EventPolicy::kDispatchWhileReading && ProgramIsClosing()) {
+      break;  // The window went while its events were let through: nobody waits for the rest.
+    }
     if (sink.bytesSeen != bytesSeen || BytesSent(easy) != bytesSent) {
       bytesSeen = sink.bytesSeen;
       bytesSent = BytesSent(easy);
@@ -143,6 +149,9 @@ TransferOutcome RunTransfer(CURL* easy, const TransferLimits& limits, EventPolic
     }
     if (events == EventPolicy::kDispatchWhileReading) {
       ProcessPendingEvents();
+      if (ProgramIsClosing()) {
+        break;
+      }
     }
     if (curl_multi_poll(multi.get(), nullptr, 0, PollMilliseconds(events, limits, idleSince), nullptr) !=
         CURLM_OK) {

@@ -3,7 +3,9 @@
 //
 // Internal to the HTTP client. The request routine reads the body in chunks of at most
 // `kReadChunkBytes` and lets the window's waiting events through before each chunk and at least
-// every `kEventIntervalMilliseconds` while it waits; the whole-page fetch lets no events through.
+// every `kEventIntervalMilliseconds` while it waits, and gives up at once, with what it has, when
+// those events closed the program's window (`ProgramIsClosing`); the whole-page fetch lets no events
+// through.
 #ifndef QUORVANE_HTTP_TRANSFER_H_
 #define QUORVANE_HTTP_TRANSFER_H_
 

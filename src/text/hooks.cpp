@@ -8,10 +8,15 @@
 namespace quorvane {
 namespace {
 
-// The two platform services of the program; installed once at start by the window layer.
+// The platform services of the program; installed once at start by the window layer.
 std::function<void()>& PendingEventsProcessor() {
   static std::function<void()> processor;
   return processor;
+}
+
+std::function<bool()>& ProgramClosingQuery() {
+  static std::function<bool()> query;
+  return query;
 }
 
 std::function<void(const Text&)>& FatalErrorReporter() {
@@ -29,6 +34,15 @@ void ProcessPendingEvents() {
 
 void SetPendingEventsProcessor(std::function<void()> processor) {
   PendingEventsProcessor() = std::move(processor);
+}
+
+bool ProgramIsClosing() {
+  const auto& query = ProgramClosingQuery();
+  return query && query();
+}
+
+void SetProgramClosingQuery(std::function<bool()> query) {
+  ProgramClosingQuery() = std::move(query);
 }
 
 Text FatalErrorReportText(const Text& message) {

@@ -1,10 +1,12 @@
-// The two services that the lowest layer needs from the program around it.
+// The services that the lowest layer needs from the program around it.
 //
 // `ProcessPendingEvents` lets the window's waiting events through during long loops (the HTTP read
-// loop, the all-occurrences collection of texts between markers). `ReportFatalError` stops the program
-// when it cannot go on, such as when the memory for a value cannot be obtained. Both do something
-// sensible without a window: the first nothing, the second writes the report to standard error. The
-// window layer installs the real ones at start. (app/platform.h lists every way the program ends.)
+// loop, the all-occurrences collection of texts between markers), and `ProgramIsClosing` tells such a
+// loop afterwards whether those events closed the window, so that a download nobody waits for any
+// more is given up at once. `ReportFatalError` stops the program when it cannot go on, such as when
+// the memory for a value cannot be obtained. All do something sensible without a window: the first
+// nothing, the second answers false, the third writes the report to standard error. The window layer
+// installs the real ones at start. (app/platform.h lists every way the program ends.)
 #ifndef QUORVANE_TEXT_HOOKS_H_
 #define QUORVANE_TEXT_HOOKS_H_
 
@@ -20,6 +22,14 @@ void ProcessPendingEvents();
 
 // Installs the event processor; an empty function restores the one that does nothing.
 void SetPendingEventsProcessor(std::function<void()> processor);
+
+// True once the program has begun to close (its main window is gone). A loop that lets events
+// through asks after each pass and, when true, stops what it was waiting for. False until a query is
+// installed.
+bool ProgramIsClosing();
+
+// Installs the closing query; an empty function restores the one that answers false.
+void SetProgramClosingQuery(std::function<bool()> query);
 
 // The report shown for `message`: "运行时出错!\r\n\r\n错误信息：" + message + "\r\n".
 Text FatalErrorReportText(const Text& message);

@@ -266,6 +266,44 @@ TEST_F(HttpRequestResultsTest, EventHandlersMayMakeTheirOwnRequestsMeanwhile) {
   EXPECT_EQ(inner, Text("inner body"));
 }
 
+TEST_F(HttpRequestResultsTest, ClosingTheWindowGivesUpAtOnceWhateverTheServerDoes) {
+  Response silent = tools::Ok("never sent");
+  silent.stallBeforeHead = true;
+  server_.Route("/silent", silent);
+  Response halfway = tools::Ok(std::string(2000, 'h'));
+  halfway.stallAfter = 10;
+  server_.Route("/halfway", halfway);
+  Response trickle = tools::Ok(std::string(4, 't'));
+  trickle.pieceBytes = 1;
+  trickle.pieceDelayMilliseconds = 17000;
+  server_.Route("/trickle", trickle);
+  struct Case {
+    const char* target;
+    Text bodySoFar;
+  };
+  for (const Case& c :
+       {Case{"/silent", Text()}, Case{"/halfway", Text(std::string(10, 'h'))}, Case{"/trickle", Text()}}) {
+    // The window closes during the first event pass after 300 ms, as a click on its close button would.
+    const std::int64_t start = MonotonicMilliseconds();
+    std::int64_t closedAt = 0;
+    SetPendingEventsProcessor([&closedAt, start] {
+      if (closedAt == 0 && MonotonicMilliseconds() - start >= 300) {
+        closedAt = MonotonicMilliseconds();
+      }
+    });
+    SetProgramClosingQuery([&closedAt] { return closedAt != 0; });
+    const Text body = HttpRequest(Text(server_.Url(c.target)));
+    const std::int64_t end = MonotonicMilliseconds();
+    SetProgramClosingQuery(nullptr);
+    SetPendingEventsProcessor(nullptr);
+    EXPECT_EQ(body, c.bodySoFar) << c.target;
+    ASSERT_NE(closedAt, 0) << c.target;
+    // At once: the same pass that closed the window ends the wait; the bound leaves room for slow
+    // sanitizer builds on a busy machine.
+    EXPECT_LT(end - closedAt, 200) << c.target;
+  }
+}
+
 TEST_F(HttpRequestResultsTest, ThousandRequestsLeaveNoDescriptorOrMemoryBehind) {
   server_.Route("/p", tools::Ok(std::string(3000, 'p')));
   const Text url(server_.Url("/p"));

@@ -21,6 +21,17 @@ TEST(HooksTest, PendingEventsGoToTheInstalledProcessor) {
   EXPECT_EQ(calls, 2);
 }
 
+TEST(HooksTest, ClosingIsWhatTheInstalledQueryAnswers) {
+  EXPECT_FALSE(ProgramIsClosing());  // Nothing installed: the program is not closing.
+  bool closed = false;
+  SetProgramClosingQuery([&closed] { return closed; });
+  EXPECT_FALSE(ProgramIsClosing());
+  closed = true;
+  EXPECT_TRUE(ProgramIsClosing());
+  SetProgramClosingQuery(nullptr);
+  EXPECT_FALSE(ProgramIsClosing());
+}
+
 TEST(HooksTest, ReportTextFramesTheMessage) {
   EXPECT_EQ(FatalErrorReportText("x"), Text("运行时出错!\r\n\r\n错误信息：x\r\n"));
   EXPECT_EQ(AllocationFailureMessage(512), Text("分配 512 字节内存失败!"));
