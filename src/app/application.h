@@ -60,7 +60,7 @@ class Application {
   Text DerivePlaylistUrl(const Text& pageAddress) const;
 
   // Lists every segment address of `PlaylistText` in the address box and counts them in the status
-  // label; leaves the label alone when there is none.
+  // label, "当前已经加载：0条YY精彩回顾下载地址记录" when there is none.
   void ListAddresses();
 
   // Fetches the update record and tells the user whether a newer version exists.

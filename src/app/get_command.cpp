@@ -54,9 +54,6 @@ void Application::ListAddresses() {
   TextArray pieces;
   const int count = RegexTextBetweenAll(text, "http://", "#EXT", &pieces);
   window_.SetControlText(Control::kAddressList, {});
-  if (count == 0) {
-    return;
-  }
   // Each piece becomes the line "http://" + piece + "\r\n", and the status label counts it. No
   // events are let through while the list is built, so nobody sees the box or the label between
   // two pieces: the lines go in as one insertion and the label gets its final count at once, which
@@ -68,7 +65,11 @@ void Application::ListAddresses() {
     lines.Append(piece);
     lines.Append("\r\n");
   }
-  window_.AppendControlText(Control::kAddressList, lines);
+  if (count > 0) {
+    window_.AppendControlText(Control::kAddressList, lines);
+  }
+  // Also when nothing was found: a playlist without addresses reads "0条", where keeping the count of
+  // an earlier run would claim addresses that the emptied box does not hold.
   window_.SetControlText(Control::kStatusLabel,
                          JoinTexts("当前已经加载：", IntegerToText(count), "条YY精彩回顾下载地址记录"));
 }

@@ -102,12 +102,15 @@ TEST_F(GetCommandTest, EmptyAddressRequestsTheBarePlaylistAddress) {
   EXPECT_EQ(Label(Control::kResultMark), QStringLiteral("×"));
 }
 
-TEST_F(GetCommandTest, PlaylistWithoutSegmentsLeavesTheCountAlone) {
+TEST_F(GetCommandTest, PlaylistWithoutSegmentsCountsNoneInsteadOfTheLastRunsCount) {
+  server_.Route(kPlaylistTarget, tools::Ok(SmallPlaylist("\n")));
+  ClickGet();
+  EXPECT_EQ(Label(Control::kStatusLabel), QStringLiteral("当前已经加载：2条YY精彩回顾下载地址记录"));
   server_.Route(kPlaylistTarget, tools::Ok("#EXTM3U\n#EXTINF:10,\nrelative/a.ts\n#EXT-X-ENDLIST\n"));
   ClickGet();
   EXPECT_EQ(Label(Control::kResultMark), QStringLiteral("√"));
   EXPECT_EQ(Shown(Control::kAddressList), Text());
-  EXPECT_EQ(Label(Control::kStatusLabel), QStringLiteral("等待加载数据内容..."));
+  EXPECT_EQ(Label(Control::kStatusLabel), QStringLiteral("当前已经加载：0条YY精彩回顾下载地址记录"));
 }
 
 TEST_F(GetCommandTest, ResetAndCopyWorkWhileTheBodyTrickles) {
