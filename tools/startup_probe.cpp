@@ -6,9 +6,13 @@
 //                 [--get-and-close-after MILLISECONDS]
 //
 // --get-and-close-after clicks the get button once the window shows and closes the window that
-// many milliseconds later, while the playlist may still be arriving.
+// many milliseconds later, while the playlist may still be arriving; it reports the moment of the
+// close ("closing the window at <ms>", on the program's monotonic clock) so that a test can tell how
+// long the process outlives its window.
 //
-// The product itself has no command line: this program exists for the start-up tests and benchmark.
+// The probe starts the program through the program's own RunProgram, which shows the toolkit the
+// program's path alone: the probe's options, and any other argument, never reach the toolkit. The
+// product itself has no command line: this program exists for the start-up tests and benchmark.
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -21,6 +25,7 @@
 
 #include "app/app_config.h"
 #include "app/qt/program.h"
+#include "text/clock.h"
 
 namespace {
 
@@ -68,20 +73,25 @@ void Report(const QString& line) {
 // Reports every main window shown, and closes it when asked to, which ends the message loop.
 class ShowWatcher : public QObject {
  public:
-  explicit ShowWatcher(const ProbeOptions& options) : options_(options) {}
+  ShowWatcher(const ProbeOptions& options, QObject* parent) : QObject(parent), options_(options) {}
 
   bool eventFilter(QObject* watched, QEvent* event) override {
     auto* widget = qobject_cast<QWidget*>(watched);
     if (event->type() == QEvent::Show && widget != nullptr && widget->isWindow() &&
         qobject_cast<QMessageBox*>(widget) == nullptr) {
-      Report(QStringLiteral("window shown: ") + widget->windowTitle());
+      Report(QStringLiteral("window shown: ") + widget->windowTitle() +
+             (widget->layoutDirection() == Qt::RightToLeft ? QStringLiteral(" (right to left)")
+                                                           : QStringLiteral(" (left to right)")));
       if (options_.closeWhenShown) {
         QTimer::singleShot(0, widget, &QWidget::close);
       }
       if (options_.getAndCloseAfter >= 0) {
         auto* get = widget->findChild<QAbstractButton*>(QString::fromUtf16(u"按钮_获取"));
         QTimer::singleShot(0, get, &QAbstractButton::click);
-        QTimer::singleShot(options_.getAndCloseAfter, widget, &QWidget::close);
+        QTimer::singleShot(options_.getAndCloseAfter, widget, [widget] {
+          Report(QStringLiteral("closing the window at %1").arg(quorvane::MonotonicMilliseconds()));
+          widget->close();
+        });
       }
     }
     return false;
@@ -94,33 +104,37 @@ class ShowWatcher : public QObject {
 }  // namespace
 
 int main(int argc, char** argv) {
-  QApplication application(argc, argv);
   const ProbeOptions options = ParseOptions(argc, argv);
+  return quorvane::RunProgram(argv[0], options.config, [&options] {
+    // Both live until the application ends, which deletes its children.
+    QApplication::instance()->installEventFilter(new ShowWatcher(options, QApplication::instance()));
 
-  ShowWatcher watcher(options);
-  application.installEventFilter(&watcher);
-
-  // Message boxes run their own loops, so a timer finds and answers them.
-  QTimer answerer;
-  QObject::connect(&answerer, &QTimer::timeout, [&options] {
-    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-    if (box == nullptr || !box->isVisible()) {
-      return;
-    }
-    QString text = box->text();
-    text.replace(QLatin1Char('\n'), QStringLiteral("\\n"));
-    Report(QStringLiteral("box: caption=%1 icon=%2 buttons=%3 text=%4")
-               .arg(box->windowTitle())
-               .arg(static_cast<int>(box->icon()))
-               .arg(static_cast<int>(box->standardButtons()))
-               .arg(text));
-    QAbstractButton* button = box->button(options.answerYes ? QMessageBox::Yes : QMessageBox::No);
-    if (button == nullptr) {
-      button = box->button(QMessageBox::Ok);
-    }
-    button->click();
+    // Message boxes run their own loops, so a timer finds and answers them.
+    auto* answerer = new QTimer(QApplication::instance());
+    QObject::connect(answerer, &QTimer::timeout, [&options] {
+      auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+      if (box == nullptr || !box->isVisible()) {
+        return;
+      }
+      QString text = box->text();
+      text.replace(QLatin1Char('\n'), QStringLiteral("\\n"));
+      QStringList labels;
+      for (const QAbstractButton* button : box->buttons()) {
+        labels << button->text();
+      }
+      labels.sort();
+      Report(QStringLiteral("box: caption=%1 icon=%2 buttons=%3 labels=%4 text=%5")
+                 .arg(box->windowTitle())
+                 .arg(static_cast<int>(box->icon()))
+                 .arg(static_cast<int>(box->standardButtons()))
+                 .arg(labels.join(QLatin1Char('|')))
+                 .arg(text));
+      QAbstractButton* button = box->button(options.answerYes ? QMessageBox::Yes : QMessageBox::No);
+      if (button == nullptr) {
+        button = box->button(QMessageBox::Ok);
+      }
+      button->click();
+    });
+    answerer->start(10);
   });
-  answerer.start(10);
-
-  return quorvane::ProgramStart(options.config);
 }

@@ -1,13 +1,7 @@
-// The Quorvane program.
-#include <QApplication>
-#include <QIcon>
-
+// The Quorvane program. It takes no command line: every argument is ignored.
 #include "app/app_config.h"
 #include "app/qt/program.h"
 
-int main(int argc, char** argv) {
-  QApplication application(argc, argv);
-  QApplication::setApplicationName(QStringLiteral("Quorvane"));
-  QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/quorvane.png")));
-  return quorvane::ProgramStart(quorvane::BuiltInAppConfig());
+int main(int, char** argv) {
+  return quorvane::RunProgram(argv[0], quorvane::BuiltInAppConfig());
 }

@@ -15,7 +15,9 @@
 
 #include "app/application.h"
 #include "app/qt/address_list_box.h"
+#include "app/qt/group_box_style.h"
 #include "app/qt/text_conversion.h"
+#include "app/qt/window_font.h"
 #include "app/window_template.h"
 
 // The icon is compiled into the library; a static library must register its resources itself.
@@ -50,6 +52,10 @@ QString ObjectName(std::u16string_view name) {
   return QString::fromUtf16(name.data(), static_cast<qsizetype>(name.size()));
 }
 
+bool IsEditBox(ControlKind kind) {
+  return kind == ControlKind::kSingleLineEdit || kind == ControlKind::kMultiLineEdit;
+}
+
 // Colours a widget: the text colour goes to the roles that labels, captions and edit boxes draw their
 // text with, the background to the roles they fill with.
 void ApplyColours(QWidget* widget, const ControlTemplate& control) {
@@ -58,6 +64,14 @@ void ApplyColours(QWidget* widget, const ControlTemplate& control) {
     const QColor colour = ToColour(*control.textColour);
     palette.setColor(QPalette::WindowText, colour);
     palette.setColor(QPalette::Text, colour);
+  }
+  if (IsEditBox(control.kind)) {
+    // An edit box hides its selection while it has no focus. Qt draws the selection of a box without
+    // focus (and of every box in an inactive window) with the inactive colours: no highlight, and
+    // the selected text in the box's own text colour.
+    palette.setColor(QPalette::Inactive, QPalette::Highlight, Qt::transparent);
+    palette.setColor(QPalette::Inactive, QPalette::HighlightedText,
+                     palette.color(QPalette::Active, QPalette::Text));
   }
   if (control.background) {
     const QColor colour = ToColour(*control.background);
@@ -84,6 +98,9 @@ QWidget* MakeControl(const ControlTemplate& control, const Text& initialText, QW
     case ControlKind::kGroupBox: {
       auto* group = new QGroupBox(ToDisplayString(initialText), parent);
       group->setAlignment(Qt::AlignLeft);
+      auto* style = new CaptionOnFrameStyle;
+      style->setParent(group);  // a widget does not own the style it is given
+      group->setStyle(style);
       return group;
     }
     case ControlKind::kPushButton: {
@@ -122,6 +139,7 @@ MainWindow::MainWindow(const AppConfig& config) {
   setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                  Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
   setWindowIcon(QIcon(QStringLiteral(":/icons/quorvane.png")));
+  setFont(WindowFont());
   BuildControls(config);
   FitOuterSize();
 }
@@ -134,6 +152,9 @@ void MainWindow::BuildControls(const AppConfig& config) {
     // A control placed in a parent that the template lists later is made first and moved in then.
     QWidget* widget = MakeControl(control, initialText, parent != nullptr ? parent : this);
     widget->setObjectName(ObjectName(control.name));
+    // Set on each control, not only inherited from the window: a desktop may give some kinds of
+    // control fonts of their own, which a font inherited from the parent would not override.
+    widget->setFont(WindowFont());
     widget->setGeometry(ToQRect(control.place));
     ApplyColours(widget, control);
     controls_[static_cast<std::size_t>(control.control)] = widget;

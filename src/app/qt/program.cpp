@@ -5,9 +5,11 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QIcon>
 #include <unistd.h>
 
 #include "app/qt/text_conversion.h"
+#include "app/qt/toolkit_texts.h"
 #include "text/clock.h"
 #include "text/hooks.h"
 
@@ -41,7 +43,12 @@ DesktopHooks::DesktopHooks(QtPlatform& platform) {
 
 DesktopHooks::~DesktopHooks() {
   SetPendingEventsProcessor(nullptr);
+  SetProgramClosingQuery(nullptr);
   SetFatalErrorReporter(nullptr);
+}
+
+void DesktopHooks::WatchWindow(const Window& window) {
+  SetProgramClosingQuery([&window] { return window.IsClosed(); });
 }
 
 void ConnectCommands(MainWindow& window, Application& application) {
@@ -53,6 +60,22 @@ void ConnectCommands(MainWindow& window, Application& application) {
                    [&application] { application.OnCopyClicked(); });
 }
 
+int RunProgram(char* programPath, const AppConfig& config, const std::function<void()>& beforeStart) {
+  // Qt keeps references to both for the application's lifetime.
+  int toolkitArgumentCount = 1;
+  char* toolkitArguments[] = {programPath, nullptr};
+  QApplication application(toolkitArgumentCount, toolkitArguments);
+  QApplication::setApplicationName(QStringLiteral("Quorvane"));
+  QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/quorvane.png")));
+  if (!InstallChineseToolkitTexts(application)) {
+    std::fputs("quorvane: Qt's Simplified-Chinese translations (qtbase_zh_CN.qm) are missing\n", stderr);
+  }
+  if (beforeStart) {
+    beforeStart();
+  }
+  return ProgramStart(config);
+}
+
 int ProgramStart(const AppConfig& config) {
   QtPlatform platform;
   const Text runDirectory = platform.RunDirectory();
@@ -62,6 +85,7 @@ int ProgramStart(const AppConfig& config) {
   DesktopHooks hooks(platform);
 
   MainWindow window(config);
+  hooks.WatchWindow(window);
   Application application(window, platform, config);
   platform.RegisterExitRoutine([&application] { application.ExitCleanup(); });
   ConnectCommands(window, application);

@@ -41,6 +41,7 @@ class GetCommandTest : public ::testing::Test {
                 .contactAddress = ""},
         window_(config_),
         application_(window_, platform_, config_) {
+    hooks_.WatchWindow(window_);
     ConnectCommands(window_, application_);
     window_.SetControlText(Control::kPageAddressBox, kPageAddress);
     window_.show();

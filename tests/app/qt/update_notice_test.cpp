@@ -1,9 +1,13 @@
+#include <algorithm>
 #include <string>
 #include <vector>
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QDir>
 #include <QMessageBox>
+#include <QPixmap>
+#include <QSet>
 #include <QTimer>
 #include <gtest/gtest.h>
 
@@ -20,7 +24,16 @@ struct SeenBox {
   QString text;
   QMessageBox::Icon icon;
   QMessageBox::StandardButtons buttons;
+  QStringList buttonTexts;  // in the order the box shows them
+  QPixmap picture;
 };
+
+// Leaves a picture of a box in the build folder, for a reviewer to look at.
+void SavePicture(const SeenBox& box, const QString& name) {
+  const QString folder = QStringLiteral(QUORVANE_SCREENSHOT_DIR);
+  ASSERT_TRUE(QDir().mkpath(folder));
+  EXPECT_TRUE(box.picture.save(folder + QLatin1Char('/') + name));
+}
 
 // Answers every message box that appears with `answer` (or OK where there is no such button), and
 // remembers what it showed.
@@ -32,7 +45,15 @@ class BoxAnswerer {
       if (box == nullptr || !box->isVisible()) {
         return;
       }
-      seen.push_back({box->windowTitle(), box->text(), box->icon(), box->standardButtons()});
+      QList<QAbstractButton*> buttons = box->buttons();
+      std::sort(buttons.begin(), buttons.end(),
+                [](const QAbstractButton* a, const QAbstractButton* b) { return a->x() < b->x(); });
+      QStringList buttonTexts;
+      for (const QAbstractButton* button : buttons) {
+        buttonTexts << button->text();
+      }
+      seen.push_back(
+          {box->windowTitle(), box->text(), box->icon(), box->standardButtons(), buttonTexts, box->grab()});
       QAbstractButton* button = box->button(answer);
       (button != nullptr ? button : box->button(QMessageBox::Ok))->click();
     });
@@ -94,6 +115,10 @@ TEST(UpdateNoticeTest, NewerVersionIsOfferedAndItsPageOpensOnYes) {
   EXPECT_EQ(yes.boxes[0].text, kNewer);
   EXPECT_EQ(yes.boxes[0].icon, QMessageBox::NoIcon);
   EXPECT_EQ(yes.boxes[0].buttons, QMessageBox::Yes | QMessageBox::No);
+  // Qt's own texts for the standard buttons, in Chinese under any locale; the order is the desktop's.
+  EXPECT_EQ(QSet<QString>(yes.boxes[0].buttonTexts.begin(), yes.boxes[0].buttonTexts.end()),
+            (QSet<QString>{QStringLiteral("是(&Y)"), QStringLiteral("否(&N)")}));
+  SavePicture(yes.boxes[0], QStringLiteral("update_notice_newer_version.png"));
   EXPECT_EQ(yes.opened, std::vector<QString>{QStringLiteral("http://dl.test/q")});
 
   EXPECT_TRUE(RunUpdateNotice(Record("1.7"), QMessageBox::No).opened.empty());
@@ -108,7 +133,9 @@ TEST(UpdateNoticeTest, VersionsAtOrWithinTheThresholdAreTheLatest) {
     EXPECT_EQ(outcome.boxes[0].text, kLatest);
     EXPECT_EQ(outcome.boxes[0].icon, QMessageBox::Information);
     EXPECT_EQ(outcome.boxes[0].buttons, QMessageBox::Ok);
+    EXPECT_EQ(outcome.boxes[0].buttonTexts, QStringList{QStringLiteral("确定")});
     EXPECT_TRUE(outcome.opened.empty());
+    SavePicture(outcome.boxes[0], QStringLiteral("update_notice_latest_version.png"));
   }
   const Outcome above = RunUpdateNotice(Record("1.6000002"), QMessageBox::No);
   ASSERT_EQ(above.boxes.size(), 1u);
@@ -123,6 +150,7 @@ TEST(UpdateNoticeTest, UnreachableOrUnreadablePageSaysSoInsteadOfUpToDate) {
     EXPECT_EQ(outcome.boxes[0].text, kUnknown);
     EXPECT_EQ(outcome.boxes[0].icon, QMessageBox::Warning);
     EXPECT_EQ(outcome.boxes[0].buttons, QMessageBox::Ok);
+    SavePicture(outcome.boxes[0], QStringLiteral("update_notice_no_information.png"));
   }
 }
 

@@ -1,3 +1,6 @@
+#include <algorithm>
+#include <cstdlib>
+
 #include <QAbstractButton>
 #include <QApplication>
 #include <QGroupBox>
@@ -6,6 +9,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
+#include <QTest>
 #include <gtest/gtest.h>
 
 #include "app/fakes.h"
@@ -221,6 +225,98 @@ TEST(WindowTemplateTest, EscapeDoesNotCloseTheWindow) {
   EXPECT_FALSE(window.IsClosed());
   window.close();
   EXPECT_TRUE(window.IsClosed());
+}
+
+// The group box's caption sits on the left of the frame's top edge: the frame's top line runs
+// through the caption's rows, not below them.
+TEST(WindowTemplateTest, GroupBoxCaptionSitsOnTheFramesTopEdge) {
+  MainWindow window(kConfig);
+  window.show();
+  const QImage picture = window.ControlWidget(Control::kUsageGroup)->grab().toImage();
+  const QRgb background = picture.pixel(4, 60);  // inside the frame, below the instructions
+  int frameRow = -1;                             // the first row that is not background, left of the caption
+  for (int y = 0; y < 30 && frameRow < 0; ++y) {
+    if (picture.pixel(4, y) != background) {
+      frameRow = y;
+    }
+  }
+  int captionTop = picture.height();
+  int captionBottom = -1;
+  for (int y = 0; y < 30; ++y) {
+    for (int x = 12; x < 60; ++x) {
+      if (qGray(picture.pixel(x, y)) < 96) {  // the black caption
+        captionTop = std::min(captionTop, y);
+        captionBottom = std::max(captionBottom, y);
+      }
+    }
+  }
+  ASSERT_GE(frameRow, 0);
+  ASSERT_GE(captionBottom, 0);
+  EXPECT_GT(frameRow, captionTop);
+  EXPECT_LT(frameRow, captionBottom);
+  window.close();
+}
+
+// True when the two pictures differ nowhere by more than the smoothing of a glyph's edge, which Qt
+// draws a shade differently inside a selection.
+bool LookAlike(const QImage& a, const QImage& b) {
+  if (a.size() != b.size()) {
+    return false;
+  }
+  for (int y = 0; y < a.height(); ++y) {
+    for (int x = 0; x < a.width(); ++x) {
+      const QRgb p = a.pixel(x, y);
+      const QRgb q = b.pixel(x, y);
+      if (std::abs(qRed(p) - qRed(q)) > 24 || std::abs(qGreen(p) - qGreen(q)) > 24 ||
+          std::abs(qBlue(p) - qBlue(q)) > 24) {
+        return false;
+      }
+    }
+  }
+  return true;
+}
+
+// An edit box without the focus shows no selection: with its text selected it looks exactly as it
+// does with nothing selected.
+TEST(WindowTemplateTest, EditBoxesHideTheirSelectionWithoutFocus) {
+  MainWindow window(kConfig);
+  window.show();
+  QApplication::setActiveWindow(&window);
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+  QWidget* elsewhere = window.ControlWidget(Control::kGetButton);
+  for (const Control control : {Control::kAddressList, Control::kPageAddressBox}) {
+    QWidget* box = window.ControlWidget(control);
+    SCOPED_TRACE(box->objectName().toStdString());
+    const auto select = [box](bool all) {
+      if (auto* list = qobject_cast<QPlainTextEdit*>(box)) {
+        all ? list->selectAll() : list->moveCursor(QTextCursor::Start);
+      } else if (auto* line = qobject_cast<QLineEdit*>(box)) {
+        all ? line->selectAll() : line->deselect();
+      }
+    };
+    box->setFocus();
+    QApplication::processEvents();
+    ASSERT_TRUE(box->hasFocus());
+    select(true);
+    const QImage focused = box->grab().toImage();
+    const QRgb highlight = box->palette().color(QPalette::Active, QPalette::Highlight).rgb();
+    bool highlighted = false;
+    for (int y = 0; y < focused.height() && !highlighted; ++y) {
+      for (int x = 0; x < focused.width() && !highlighted; ++x) {
+        highlighted = focused.pixel(x, y) == highlight;
+      }
+    }
+    EXPECT_TRUE(highlighted) << "the selection shows while the box has the focus";
+
+    elsewhere->setFocus();
+    QApplication::processEvents();
+    ASSERT_FALSE(box->hasFocus());
+    const QImage unfocused = box->grab().toImage();
+    select(false);
+    const QImage unselected = box->grab().toImage();
+    EXPECT_TRUE(LookAlike(unfocused, unselected));
+  }
+  window.close();
 }
 
 }  // namespace
