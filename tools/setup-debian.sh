@@ -8,7 +8,13 @@ packages=(
   qt6-base-dev qt6-qpa-plugins
   libcurl4-openssl-dev libpcre2-dev libicu-dev
   libgtest-dev libgmock-dev libbenchmark-dev
-  fonts-wqy-microhei
+  # The window's font and Qt's Simplified-Chinese texts, which the program's package depends on.
+  fonts-arphic-uming qt6-translations-l10n
+  # The desktop tests: an X server, a clipboard manager (xfsettingsd) on a session bus, and a
+  # clipboard reader.
+  xvfb xfce4-settings dbus xclip
+  # Packaging and its checks.
+  dpkg-dev file lintian desktop-file-utils appstream
   curl ripgrep
 )
 

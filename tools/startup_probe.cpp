@@ -3,7 +3,10 @@
 // user would see: every message box (answered as told) and the main window being shown.
 //
 //   startup_probe --update-url URL [--vod-host HOST] [--answer yes|no] [--close-when-shown]
-//                 [--get-and-close-after MILLISECONDS]
+//                 [--copy-and-close-when-shown] [--get-and-close-after MILLISECONDS]
+//
+// --copy-and-close-when-shown clicks the copy button once the window shows, and closes the window
+// 300 ms later.
 //
 // --get-and-close-after clicks the get button once the window shows and closes the window that
 // many milliseconds later, while the playlist may still be arriving; it reports the moment of the
@@ -36,6 +39,7 @@ struct ProbeOptions {
                              .contactAddress = "maker@example.com"};
   bool answerYes = false;
   bool closeWhenShown = false;
+  bool copyAndCloseWhenShown = false;
   int getAndCloseAfter = -1;
 };
 
@@ -58,6 +62,8 @@ ProbeOptions ParseOptions(int argc, char** argv) {
       ++i;
     } else if (option == "--close-when-shown") {
       options.closeWhenShown = true;
+    } else if (option == "--copy-and-close-when-shown") {
+      options.copyAndCloseWhenShown = true;
     }
   }
   return options;
@@ -84,6 +90,13 @@ class ShowWatcher : public QObject {
                                                            : QStringLiteral(" (left to right)")));
       if (options_.closeWhenShown) {
         QTimer::singleShot(0, widget, &QWidget::close);
+      }
+      if (options_.copyAndCloseWhenShown) {
+        auto* copy = widget->findChild<QAbstractButton*>(QString::fromUtf16(u"按钮_复制"));
+        QTimer::singleShot(0, copy, &QAbstractButton::click);
+        // A moment later, as a user would: closing in the same pass of the event loop as the copy
+        // has been seen to leave Qt's X11 event loop running.
+        QTimer::singleShot(300, widget, &QWidget::close);
       }
       if (options_.getAndCloseAfter >= 0) {
         auto* get = widget->findChild<QAbstractButton*>(QString::fromUtf16(u"按钮_获取"));

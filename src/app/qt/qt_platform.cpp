@@ -41,8 +41,12 @@ QtPlatform::~QtPlatform() {
 }
 
 void QtPlatform::SetClipboardText(const Text& text) {
+  // What the clipboard receives is the address list as the box shows it, in the form Linux
+  // programs read: lines ended by LF (Qt offers it as UTF-8 and the other text targets). The list
+  // outlives the program where a clipboard manager runs: at exit Qt hands it over through the
+  // freedesktop convention (SAVE_TARGETS on CLIPBOARD_MANAGER).
   if (QClipboard* clipboard = QGuiApplication::clipboard()) {
-    clipboard->setText(ToQString(text));
+    clipboard->setText(ToClipboardString(text));
   }
 }
 

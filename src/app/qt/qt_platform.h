@@ -18,6 +18,8 @@ class QtPlatform final : public Platform {
   QtPlatform& operator=(const QtPlatform&) = delete;
   ~QtPlatform() override;
 
+  // Puts the text on the clipboard as the address box shows it, lines ended by LF
+  // (ToClipboardString), for the Linux programs that paste it.
   void SetClipboardText(const Text& text) override;
   MessageBoxAnswer ShowMessageBox(const Text& text, const Text& caption, MessageBoxButtons buttons,
                                   MessageBoxIcon icon) override;

@@ -54,4 +54,12 @@ QString ToEditBoxString(const Text& text, bool afterCarriageReturn) {
   return string;
 }
 
+QString ToClipboardString(const Text& text) {
+  QString lines = ToEditBoxString(text);
+  if (!lines.isEmpty() && !lines.endsWith(QLatin1Char('\n'))) {
+    lines += QLatin1Char('\n');
+  }
+  return lines;
+}
+
 }  // namespace quorvane

@@ -27,6 +27,14 @@ Text WithWindowsLineBreaks(const QString& plain);
 // ends with a CR, so that an LF at the start of `text` completes a line break.
 QString ToEditBoxString(const Text& text, bool afterCarriageReturn = false);
 
+// The text of the multi-line edit box as a Linux program needs it on the clipboard: the lines the
+// box shows (ToEditBoxString), each ended by a line feed, with no carriage return and nothing the
+// box does not show. The empty text stays empty.
+//
+// Example: "http://h/a.ts\n\r\nhttp://h/b.ts\n\r\n" -> "http://h/a.ts\nhttp://h/b.ts\n"
+// Example: "\r\n等待获取视频地址..." -> "\n等待获取视频地址...\n"
+QString ToClipboardString(const Text& text);
+
 }  // namespace quorvane
 
 #endif  // QUORVANE_APP_QT_TEXT_CONVERSION_H_

@@ -127,7 +127,7 @@ TEST_F(GetCommandTest, ResetAndCopyWorkWhileTheBodyTrickles) {
   QTimer::singleShot(200, &window_, [&] { Click(Control::kResetButton); });
   ClickGet();
   EXPECT_TRUE(getDisabledMeanwhile);
-  EXPECT_EQ(QGuiApplication::clipboard()->text(), QStringLiteral("\r\n等待获取视频地址..."));
+  EXPECT_EQ(QGuiApplication::clipboard()->text(), QStringLiteral("\n等待获取视频地址...\n"));
   // The reset emptied both boxes mid-way; the command then filled the list afresh.
   EXPECT_EQ(Shown(Control::kPageAddressBox), Text());
   EXPECT_EQ(Shown(Control::kAddressList), Text("http://h/a.ts\n\r\nhttp://h/中.ts\n\r\n"));
@@ -149,12 +149,17 @@ TEST_F(GetCommandTest, ClosingTheWindowWhileTheBodyTricklesLeavesTheWindowAlone)
   EXPECT_EQ(Label(Control::kResultMark), QStringLiteral("※"));
 }
 
-TEST_F(GetCommandTest, CopyAfterAGetPutsTheListOnTheClipboard) {
+TEST_F(GetCommandTest, CopyAfterAGetPutsTheListOnTheClipboardAsTheBoxShowsIt) {
+  // Lines ended by LF alone; the LF playlist's own line feeds, which the box does not show, are not
+  // copied either, while the CR LF playlist's empty lines, which it shows, are.
+  server_.Route(kPlaylistTarget, tools::Ok(SmallPlaylist("\n")));
+  ClickGet();
+  Click(Control::kCopyButton);
+  EXPECT_EQ(QGuiApplication::clipboard()->text(), QStringLiteral("http://h/a.ts\nhttp://h/中.ts\n"));
   server_.Route(kPlaylistTarget, tools::Ok(SmallPlaylist("\r\n")));
   ClickGet();
   Click(Control::kCopyButton);
-  EXPECT_EQ(QGuiApplication::clipboard()->text(),
-            QStringLiteral("http://h/a.ts\r\n\r\nhttp://h/中.ts\r\n\r\n"));
+  EXPECT_EQ(QGuiApplication::clipboard()->text(), QStringLiteral("http://h/a.ts\n\nhttp://h/中.ts\n\n"));
   Click(Control::kResetButton);
   Click(Control::kCopyButton);
   EXPECT_EQ(QGuiApplication::clipboard()->text(), QString());

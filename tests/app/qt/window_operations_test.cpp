@@ -48,6 +48,25 @@ TEST(WindowOperationsTest, EditBoxBreaksLinesAtCarriageReturnLineFeedOnly) {
   }
 }
 
+TEST(WindowOperationsTest, ClipboardTextIsTheShownLinesEachEndedByLineFeed) {
+  struct Case {
+    Text text;
+    QString copied;
+  };
+  const Case cases[] = {
+      {"", QString()},
+      {"a", QStringLiteral("a\n")},
+      {"a\r\n", QStringLiteral("a\n")},
+      {"\r\n中", QStringLiteral("\n中\n")},
+      {"a\n\r\nb\n\r\n", QStringLiteral("a\nb\n")},
+      {"a\r\n\r\nb\r\n\r\n", QStringLiteral("a\n\nb\n\n")},
+      {"a\rb\r", QStringLiteral("ab\n")},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(ToClipboardString(c.text), c.copied) << ::testing::PrintToString(c.text);
+  }
+}
+
 TEST(WindowOperationsTest, LineBreakSplitAcrossTwoAppendsStillBreaks) {
   MainWindow window(kConfig);
   window.SetControlText(Control::kAddressList, "a\r");
