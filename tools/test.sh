@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # Checks the sources' format, then builds Quorvane three times with warnings as errors and runs every
 # test in each: a normal build, an AddressSanitizer + UndefinedBehaviorSanitizer build, and a build
-# of everything below the window without Qt. Installs missing Debian packages first.
+# of everything below the window without Qt. After the normal build, builds the Debian package,
+# checks it, installs it with apt-get, starts the installed program and removes the package again.
+# Installs missing Debian packages first.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -25,6 +27,8 @@ run_variant() {
 }
 
 run_variant normal
+echo "== pictures of the window and the update boxes: build/normal/screenshots"
+tools/check-package.sh build/normal
 run_variant sanitize -DQUORVANE_SANITIZE=ON
 run_variant core -DQUORVANE_WITH_QT=OFF
-echo "== all tests passed in the normal, the sanitizer and the Qt-free build"
+echo "== all tests passed in the normal, the sanitizer and the Qt-free build; the package installs and starts"

@@ -66,6 +66,8 @@ int RunProgram(char* programPath, const AppConfig& config, const std::function<v
   char* toolkitArguments[] = {programPath, nullptr};
   QApplication application(toolkitArgumentCount, toolkitArguments);
   QApplication::setApplicationName(QStringLiteral("Quorvane"));
+  // The installed desktop entry's name, by which desktops match the window to its entry and icon.
+  QApplication::setDesktopFileName(QStringLiteral("example.quorvane.Quorvane"));
   QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/quorvane.png")));
   if (!InstallChineseToolkitTexts(application)) {
     std::fputs("quorvane: Qt's Simplified-Chinese translations (qtbase_zh_CN.qm) are missing\n", stderr);
