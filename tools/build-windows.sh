@@ -20,7 +20,9 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 # The versions that Debian 12's main suite serves. The security suite's pcre2 10.42-1+deb12u2 is in
-# its index but its files are not served (404), so PCRE2 comes from the main suite.
+# its index but its files are not served (404), so PCRE2 comes from the main suite, without the
+# security fixes of deb12u1 and deb12u2 that the Linux build's library has: move the pin to the
+# security version as soon as its files can be fetched.
 pcre2_version=10.42-1
 curl_version=7.88.1-10+deb12u15
 googletest_version=1.12.1-0.2
